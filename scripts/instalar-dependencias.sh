@@ -1,0 +1,30 @@
+#!/bin/bash
+# Brings every build, test and run dependency onto a Debian 12 machine.
+# Safe to run again: apt-get installs only what is missing.
+set -euo pipefail
+
+paquetes=(
+  build-essential
+  cmake
+  libeigen3-dev
+  freeglut3-dev
+  libgl-dev
+  libglu1-mesa-dev
+  libgl1-mesa-dri
+  libgtest-dev
+  libbenchmark-dev
+  xvfb
+  xauth
+  xdotool
+  x11-apps
+  imagemagick
+)
+
+if [ "$(id -u)" -eq 0 ]; then
+  como_root=()
+else
+  como_root=(sudo)
+fi
+
+"${como_root[@]}" apt-get update
+DEBIAN_FRONTEND=noninteractive "${como_root[@]}" apt-get install -y --no-install-recommends "${paquetes[@]}"

@@ -1,0 +1,4 @@
+// Placeholder: the console layer is built here next.
+#include "consola.h"
+
+void limpiarConsola() {}

@@ -1,0 +1,243 @@
+#include "model/objBarra2d.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iostream>
+#include <utility>
+
+void objBarra2d::resetFlags() { std::fill(std::begin(flagsBarra), std::end(flagsBarra), 0); }
+
+void objBarra2d::setNumeroDeBarra(int numero)
+{
+    numeroDeBarra = numero;
+    flagsBarra[0] = 1;
+}
+
+void objBarra2d::setNumeroBarraUsuario(int numero) { noBarraUsuario = numero; }
+
+void objBarra2d::setNudoInicio(int nudo, double x, double y)
+{
+    nudoInicio = nudo;
+    xi = x;
+    yi = y;
+    flagsBarra[1] = 1;
+}
+
+void objBarra2d::setNudoFinal(int nudo, double x, double y)
+{
+    nudoFinal = nudo;
+    xf = x;
+    yf = y;
+    flagsBarra[2] = 1;
+}
+
+void objBarra2d::setNudoInicioUsuario(int numero) { nudoInicioUsuario = numero; }
+void objBarra2d::setNudoFinalUsuario(int numero) { nudoFinalUsuario = numero; }
+
+void objBarra2d::setArticulacion(int inicio, int fin)
+{
+    articulacionInicio = inicio;
+    articulacionFin = fin;
+}
+
+void objBarra2d::setNombreDeSeccion(std::string nombre)
+{
+    nombreDeSeccion = std::move(nombre);
+    flagsBarra[3] = 1;
+}
+
+void objBarra2d::setSeccionRectangular(double b, double h)
+{
+    area = b * h;
+    inercia = std::pow(h, 3) * b / 12.0;
+    flagsBarra[4] = 1;
+}
+
+void objBarra2d::setSeccionGenerica(double A, double I)
+{
+    area = A;
+    inercia = I;
+    flagsBarra[4] = 1;
+}
+
+void objBarra2d::setModuloE(double E)
+{
+    moduloE = E;
+    flagsBarra[5] = 1;
+}
+
+void objBarra2d::setPesoEspecifico(double peso) { pesoEspecifico = peso; }
+
+int objBarra2d::getNoBarraUsuario() { return noBarraUsuario; }
+int objBarra2d::getNudoInicioUsuario() { return nudoInicioUsuario; }
+int objBarra2d::getNudoFinalUsuario() { return nudoFinalUsuario; }
+int objBarra2d::getArticulacionInicio() { return articulacionInicio; }
+int objBarra2d::getArticulacionFin() { return articulacionFin; }
+double objBarra2d::getXi() { return xi; }
+double objBarra2d::getYi() { return yi; }
+double objBarra2d::getXf() { return xf; }
+double objBarra2d::getYf() { return yf; }
+double objBarra2d::getArea() { return area; }
+double objBarra2d::getInercia() { return inercia; }
+double objBarra2d::getModE() { return moduloE; }
+
+std::string objBarra2d::getNombreDeSeccion()
+{
+    if (flagsBarra[3] == 1) {
+        return nombreDeSeccion;
+    }
+    std::cout << "Definir el nombre de sección" << std::endl;
+    return std::string();
+}
+
+double objBarra2d::getLongitud()
+{
+    if (flagsBarra[6] == 1) {
+        return longitud;
+    }
+    if (flagsBarra[1] == 0 || flagsBarra[2] == 0) {
+        std::cout << "Definir nudos del elemento" << std::endl;
+        return 0.0;
+    }
+    flagsBarra[6] = 1;
+    longitud = std::pow(std::pow(xf - xi, 2) + std::pow(yf - yi, 2), 0.5);
+    return longitud;
+}
+
+double objBarra2d::getAngulo()
+{
+    if (flagsBarra[7] == 1) {
+        return angulo;
+    }
+    if (flagsBarra[6] == 0) {
+        longitud = getLongitud();
+    }
+    if (flagsBarra[6] == 0) {
+        std::cout << "no se puede calcular el angulo. Faltan datos" << std::endl;
+        return 0.0;
+    }
+    flagsBarra[7] = 1;
+    // A member of zero length has no direction; 0 keeps T finite, and its
+    // stiffness refuses it with its own line. The cosine is clamped because
+    // rounding can put |dx| / L a hair above 1.
+    const double coseno = longitud > 0.0 ? std::clamp((xf - xi) / longitud, -1.0, 1.0) : 1.0;
+    angulo = std::acos(coseno);
+    if (yf - yi < 0.0) {
+        angulo = -angulo;
+    }
+    return angulo;
+}
+
+Eigen::MatrixXd objBarra2d::getT()
+{
+    T.setZero(6, 6);
+    if (flagsBarra[7] == 1) {
+        flagsBarra[9] = 1;
+        const double c = std::cos(angulo);
+        const double s = std::sin(angulo);
+        for (int extremo = 0; extremo < 6; extremo += 3) {
+            T(extremo, extremo) = c;
+            T(extremo, extremo + 1) = s;
+            T(extremo + 1, extremo) = -s;
+            T(extremo + 1, extremo + 1) = c;
+            T(extremo + 2, extremo + 2) = 1.0;
+        }
+    } else {
+        std::cout << "Calcular primero el ángulo de la barra" << std::endl;
+    }
+    return T;
+}
+
+bool objBarra2d::articulacionValida()
+{
+    const bool inicioValido = articulacionInicio == 0 || articulacionInicio == 1;
+    const bool finValido = articulacionFin == 0 || articulacionFin == 1;
+    return inicioValido && finValido;
+}
+
+// Stiffness in member axes for the four hinge cases; a hinged end has no
+// flexural row or column, the axial terms are the same in every case.
+Eigen::MatrixXd objBarra2d::getKLocal()
+{
+    if (flagsBarra[6] == 0) {
+        longitud = getLongitud();
+    }
+    kLocal.setZero(6, 6);
+    if (flagsBarra[4] == 0 || flagsBarra[5] == 0 || flagsBarra[6] == 0) {
+        std::cout << "No están definidas E, I o L de Elemento: " << numeroDeBarra << std::endl;
+        return kLocal;
+    }
+    if (!(longitud > 0.0)) {
+        std::cout << "Longitud nula (nudos coincidentes) en Elemento: " << numeroDeBarra << std::endl;
+        return kLocal;
+    }
+    if (!articulacionValida()) {
+        std::cout << "Código de articulación distinto de 0 y 1 en Elemento: " << numeroDeBarra
+                  << std::endl;
+        return kLocal;
+    }
+    flagsBarra[10] = 1;
+    const double L = longitud;
+    const double EI = moduloE * inercia;
+    const double EA = moduloE * area;
+    kLocal(0, 0) = kLocal(3, 3) = EA / L;
+    kLocal(0, 3) = kLocal(3, 0) = -EA / L;
+
+    if (articulacionInicio == 0 && articulacionFin == 0) {
+        const double k1 = 12.0 * EI / std::pow(L, 3);
+        const double k2 = 6.0 * EI / std::pow(L, 2);
+        const double k3 = 4.0 * EI / L;
+        const double k4 = 2.0 * EI / L;
+        kLocal.block<2, 2>(1, 1) << k1, k2, k2, k3;
+        kLocal.block<2, 2>(1, 4) << -k1, k2, -k2, k4;
+        kLocal.block<2, 2>(4, 1) << -k1, -k2, k2, k4;
+        kLocal.block<2, 2>(4, 4) << k1, -k2, -k2, k3;
+    } else if (articulacionInicio == 1 && articulacionFin == 0) {
+        const double k1 = 3.0 * EI / std::pow(L, 3);
+        const double k2 = 3.0 * EI / std::pow(L, 2);
+        const double k3 = 3.0 * EI / L;
+        kLocal(1, 1) = kLocal(4, 4) = k1;
+        kLocal(1, 4) = kLocal(4, 1) = -k1;
+        kLocal(1, 5) = kLocal(5, 1) = k2;
+        kLocal(4, 5) = kLocal(5, 4) = -k2;
+        kLocal(5, 5) = k3;
+    } else if (articulacionInicio == 0 && articulacionFin == 1) {
+        const double k1 = 3.0 * EI / std::pow(L, 3);
+        const double k2 = 3.0 * EI / std::pow(L, 2);
+        const double k3 = 3.0 * EI / L;
+        kLocal(1, 1) = kLocal(4, 4) = k1;
+        kLocal(1, 4) = kLocal(4, 1) = -k1;
+        kLocal(1, 2) = kLocal(2, 1) = k2;
+        kLocal(2, 4) = kLocal(4, 2) = -k2;
+        kLocal(2, 2) = k3;
+    }
+    return kLocal;
+}
+
+Eigen::MatrixXd objBarra2d::getKGlobal()
+{
+    if (flagsBarra[7] == 0) {
+        angulo = getAngulo();
+    }
+    if (flagsBarra[9] == 0) {
+        T = getT();
+    }
+    if (flagsBarra[10] == 0) {
+        kLocal = getKLocal();
+    }
+    kGlobal = (T.transpose() * kLocal) * T;
+    return kGlobal;
+}
+
+Eigen::VectorXi objBarra2d::getGdl()
+{
+    gdl.setZero(6);
+    if (flagsBarra[1] == 1 && flagsBarra[2] == 1) {
+        flagsBarra[8] = 1;
+        gdl << 3 * nudoInicio, 3 * nudoInicio + 1, 3 * nudoInicio + 2,
+            3 * nudoFinal, 3 * nudoFinal + 1, 3 * nudoFinal + 2;
+    } else {
+        std::cout << "Definir primero los nudos de la barra" << std::endl;
+    }
+    return gdl;
+}

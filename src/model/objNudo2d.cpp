@@ -1,0 +1,125 @@
+#include "model/objNudo2d.h"
+#include "model/coeficiente.h"
+
+#include <algorithm>
+#include <iostream>
+#include <utility>
+
+void objNudo2d::setNumeroDeNudo(int numero) { numeroDeNudo = numero; }
+
+void objNudo2d::setNumeroNudoUsuario(int numero) { noNudoUsuario = numero; }
+
+void objNudo2d::setCoordenadas(double xNudo, double yNudo)
+{
+    x = xNudo;
+    y = yNudo;
+}
+
+void objNudo2d::setApoyo(int apoyoX, int apoyoY, int apoyoGiro)
+{
+    apoyo << apoyoX, apoyoY, apoyoGiro;
+}
+
+void objNudo2d::setResorte(double resorteX, double resorteY, double resorteGiro)
+{
+    resorte << resorteX, resorteY, resorteGiro;
+}
+
+void objNudo2d::setCargaPuntual(std::string caso, double Px, double Py, double Mz)
+{
+    casosCargaPuntual.push_back(std::move(caso));
+    const Eigen::Index fila = cargasPuntuales.rows();
+    cargasPuntuales.conservativeResize(fila + 1, 3);
+    cargasPuntuales.row(fila) << Px, Py, Mz;
+}
+
+// Every call that names a new combination creates its row, loads or not, so
+// that all nodes hold the same names in the same order.
+void objNudo2d::setCombo(std::string nombreCombo, double factor, std::string caso)
+{
+    Eigen::RowVector3d suma = Eigen::RowVector3d::Zero();
+    for (Eigen::Index i = 0; i < cargasPuntuales.rows(); ++i) {
+        if (casosCargaPuntual[static_cast<size_t>(i)] == caso) {
+            suma += factor * cargasPuntuales.row(i);
+        }
+    }
+    const int existente = getNumeroDeCombo(nombreCombo);
+    if (existente >= 0) {
+        cargasGlobales.row(existente) += suma;
+        return;
+    }
+    nombresCombos.push_back(std::move(nombreCombo));
+    const Eigen::Index fila = cargasGlobales.rows();
+    cargasGlobales.conservativeResize(fila + 1, 3);
+    cargasGlobales.row(fila) = suma;
+}
+
+void objNudo2d::setDesplazamientos(Eigen::MatrixXd D)
+{
+    desplazamientosNudo = std::move(D);
+    if (desplazamientosNudo.cols() != static_cast<Eigen::Index>(nombresCombos.size())) {
+        std::cout << "La cantidad de combos de desplazamientos no es igual a la cantidad de combos en Ingreso de Datos"
+                  << std::endl;
+    }
+}
+
+// A direction with a spring reports the spring's force on the node,
+// -k times the displacement, in place of the value handed in.
+void objNudo2d::setReacciones(Eigen::MatrixXd R)
+{
+    reaccionesNudo = std::move(R);
+    const Eigen::Index columnas =
+        std::min(reaccionesNudo.cols(), desplazamientosNudo.cols());
+    for (int k = 0; k < 3; ++k) {
+        if (resorte(k) == 0.0 || reaccionesNudo.rows() <= k || desplazamientosNudo.rows() <= k) {
+            continue;
+        }
+        for (Eigen::Index i = 0; i < columnas; ++i) {
+            reaccionesNudo(k, i) = -resorte(k) * desplazamientosNudo(k, i);
+        }
+    }
+}
+
+int objNudo2d::getNoNudo() { return numeroDeNudo; }
+int objNudo2d::getNoNudoUsuario() { return noNudoUsuario; }
+double objNudo2d::getX() { return x; }
+double objNudo2d::getY() { return y; }
+Eigen::Vector3i objNudo2d::getApoyo() { return apoyo; }
+double objNudo2d::getResorteX() { return resorte(0); }
+double objNudo2d::getResorteY() { return resorte(1); }
+double objNudo2d::getResorteGiro() { return resorte(2); }
+
+Eigen::Vector3i objNudo2d::getGdl()
+{
+    gdl << 3 * numeroDeNudo, 3 * numeroDeNudo + 1, 3 * numeroDeNudo + 2;
+    return gdl;
+}
+
+Eigen::MatrixXd objNudo2d::getCargasGlobales() { return cargasGlobales; }
+double objNudo2d::getPxCombo(int c) { return coeficiente(cargasGlobales, c, 0); }
+double objNudo2d::getPyCombo(int c) { return coeficiente(cargasGlobales, c, 1); }
+double objNudo2d::getMzCombo(int c) { return coeficiente(cargasGlobales, c, 2); }
+std::string objNudo2d::getNombreCombo(int i)
+{
+    const bool dentro = i >= 0 && static_cast<size_t>(i) < nombresCombos.size();
+    return dentro ? nombresCombos[static_cast<size_t>(i)] : std::string();
+}
+int objNudo2d::getCantidadDeCombos() { return static_cast<int>(nombresCombos.size()); }
+
+int objNudo2d::getNumeroDeCombo(std::string nombre)
+{
+    int encontrado = -1;
+    for (size_t i = 0; i < nombresCombos.size(); ++i) {
+        if (nombresCombos[i] == nombre) {
+            encontrado = static_cast<int>(i);
+        }
+    }
+    return encontrado;
+}
+
+double objNudo2d::getDesplazamientoX(int c) { return coeficiente(desplazamientosNudo, 0, c); }
+double objNudo2d::getDesplazamientoY(int c) { return coeficiente(desplazamientosNudo, 1, c); }
+double objNudo2d::getGiroZ(int c) { return coeficiente(desplazamientosNudo, 2, c); }
+double objNudo2d::getReaccionX(int c) { return coeficiente(reaccionesNudo, 0, c); }
+double objNudo2d::getReaccionY(int c) { return coeficiente(reaccionesNudo, 1, c); }
+double objNudo2d::getReaccionM(int c) { return coeficiente(reaccionesNudo, 2, c); }

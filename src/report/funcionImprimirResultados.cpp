@@ -1,0 +1,4 @@
+// Placeholder: the report is built here next.
+#include "report/funcionImprimirResultados.h"
+
+void funcionImprimirResultados() {}

@@ -1,0 +1,63 @@
+// Program entry and the definitions of the shared globals, in the order in
+// which they are constructed.
+#include "globales.h"
+
+#include "analysis/funcionSolucionU.h"
+#include "consola.h"
+#include "input/funcionLeerArchivo.h"
+#include "report/funcionImprimirResultados.h"
+#include "viewer/funcionPlot.h"
+
+const double PI = 3.141592653589793;
+int numeroComboCoincidente = -1;
+std::string nombreArchivo;
+int noNudos = 0;
+int noBarras = 0;
+int noCombos = 0;
+int noLibres = 0;
+std::vector<objNudo2d> nudo;
+std::vector<objBarra2d> barra;
+double escalaDef = 0.0;
+double escalaM = 0.0;
+double escalaV = 0.0;
+double escalaN = 0.0;
+double escalaTexto = 0.0;
+double escalaCarga = 0.0;
+double escalaApoyo = 0.0;
+int precision = 0;
+Eigen::MatrixXd kEstructura;
+Eigen::MatrixXd kLL;
+Eigen::MatrixXd pL;
+Eigen::MatrixXd pCombo;
+std::vector<int> gdlLibres;
+Eigen::MatrixXd uLibres;
+Eigen::MatrixXd u;
+Eigen::MatrixXd reacciones;
+double xMin = 0.0, xMax = 0.0;
+double yMin = 0.0, yMax = 0.0;
+double xCam = 0.0, yCam = 0.0, zCam = 0.0, xCentroObj = 0.0, yCentroObj = 0.0;
+int clickIzq = 0, xLast = 0, yLast = 0;
+std::string dialogo = "Comando:";
+std::string comando;
+std::vector<int> flags(200, 0);
+std::ofstream resultados;
+
+bool lecturaCorrecta = false;
+bool modeloAnalizado = false;
+
+#ifdef TRELVIK2D_PROGRAMA
+int main(int argc, char** argv)
+{
+    nombreArchivo = argc > 1 ? argv[1] : "ingresoDatos.txt";
+    limpiarConsola();
+    funcionLeerArchivo();
+    if (lecturaCorrecta && noNudos != 0 && noBarras != 0 && noCombos != 0) {
+        funcionSolucionU();
+        if (modeloAnalizado) {
+            funcionImprimirResultados();
+        }
+    }
+    funcionPlot(argc, argv);
+    return 0;
+}
+#endif

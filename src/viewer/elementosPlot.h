@@ -1,0 +1,35 @@
+// Drawing of the text panel, the model layers, the result layers and the
+// drawing primitives they share. Everything draws in model coordinates in the
+// plane z = 0, except the text panel, which draws in eye space.
+#ifndef TRELVIK2D_ELEMENTOSPLOT_H
+#define TRELVIK2D_ELEMENTOSPLOT_H
+
+// Text panel and primitives (elementosPlot.cpp).
+void plotDialogo();
+void drawFlecha(double xCola, double yCola, double xPunta, double yPunta, double e);
+void drawNumFloat(double x, double y, double valor, int decimales, double altura);
+void drawNumFloatRight(double x, double y, double valor, int decimales, double altura);
+void drawNumFloatCenter(double x, double y, double valor, int decimales, double altura);
+void drawNumSci(double x, double y, double valor, int decimales, double altura);
+void drawTextoEscalado(double x, double y, const char* texto, double altura);
+void plotArco(double xCentro, double yCentro, double radio, double anguloInicio, double anguloFin);
+
+// Model layers (capasModelo.cpp).
+void plotNudos();
+void plotTagNudos(double altura);
+void plotBarras();
+void plotArticulaciones();
+void plotTagBarras(double altura);
+void plotSecciones(double altura);
+void plotApoyos(double tamano);
+void plotResortes(double tamano);
+
+// Result, load and reaction layers (capasResultados.cpp).
+void plotDeformada(int c, double s);
+void plotAxial(int c, double s);
+void plotCortante(int c, double s);
+void plotMomento(int c, double s);
+void plotCarga(int c, double s);
+void plotReacciones(int c);
+
+#endif

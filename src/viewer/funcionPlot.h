@@ -1,0 +1,16 @@
+// The viewer's window, camera, mouse and keyboard callbacks.
+#ifndef TRELVIK2D_FUNCIONPLOT_H
+#define TRELVIK2D_FUNCIONPLOT_H
+
+void funcionPlot(int argc, char** argv);
+void changeSize(int width, int height);
+void funcionFronteraGraf();
+void draw();
+void mouseButton(int button, int state, int x, int y);
+void mouseMove(int x, int y);
+void zoomIn();
+void zoomOut();
+void teclado(unsigned char key, int x, int y);
+void tecladoEspecial(int key, int x, int y);
+
+#endif
