@@ -53,9 +53,7 @@ int main(int argc, char** argv)
     funcionLeerArchivo();
     if (lecturaCorrecta && noNudos != 0 && noBarras != 0 && noCombos != 0) {
         funcionSolucionU();
-        if (modeloAnalizado) {
-            funcionImprimirResultados();
-        }
+        funcionImprimirResultados();
     }
     funcionPlot(argc, argv);
     return 0;
