@@ -494,8 +494,8 @@ TEST(Solucion, ModelosQueNoSeResuelven)
         roto.romper();
         EXPECT_EQ(resolverCargado(), roto.mensaje);
         EXPECT_FALSE(modeloAnalizado);
-        EXPECT_EQ(u.size(), 0);
-        EXPECT_EQ(reacciones.size(), 0);
+        EXPECT_EQ(kEstructura.size() + pCombo.size() + kLL.size() + u.size() + reacciones.size(), 0);
+        EXPECT_TRUE(gdlLibres.empty());
     }
 }
 

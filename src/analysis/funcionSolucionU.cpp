@@ -21,7 +21,7 @@ const char* const noSeResuelve = "; no se resuelve la estructura";
 // rounding; above it the loads find no equilibrium.
 const double toleranciaResiduo = 1e-8;
 
-// A refused model must not leave the matrices of an earlier one behind.
+// Neither an earlier model nor a refused one leaves matrices behind.
 void vaciarAnalisis()
 {
     gdlLibres.clear();
@@ -234,29 +234,39 @@ void advertirMecanismo()
               << std::endl;
 }
 
-}  // namespace
-
-void funcionSolucionU()
+// False, after its one line, for a model that cannot be solved.
+bool analizar()
 {
-    modeloAnalizado = false;
-    vaciarAnalisis();
     std::vector<Eigen::VectorXi> gdlBarras;
     if (!cantidadesValidas() || !nudosEnSuFila() || !gdlDeBarras(gdlBarras)) {
-        return;
+        return false;
     }
     ensamblarRigidez(gdlBarras);
     if (!ensamblarCargas(gdlBarras)) {
-        return;
+        return false;
     }
     sumarResortes();
     particionar();
     if (noLibres == 0) {
         std::cout << "No hay grados de libertad libres (todos los códigos de apoyo son distintos de 0)"
                   << noSeResuelve << std::endl;
-        return;
+        return false;
     }
     resolverLibres();
     entregarResultados(gdlBarras);
     advertirMecanismo();
+    return true;
+}
+
+}  // namespace
+
+void funcionSolucionU()
+{
+    modeloAnalizado = false;
+    vaciarAnalisis();
+    if (!analizar()) {
+        vaciarAnalisis();
+        return;
+    }
     modeloAnalizado = true;
 }
