@@ -19,9 +19,6 @@ const Color verdeActivo = colorDe(0.0f, 1.0f, 0.2f);
 const Color verdeInactivo = colorDe(0.0f, 0.3f, 0.05f);
 const Color tinta = colorDe(0.9f, 0.5f, 0.1f);
 
-// One character cell of the stroke font, in model units, for a text height h.
-double celda(double h) { return 104.76 * h / 152.38; }
-
 class Primitivas : public ::testing::Test {
 protected:
     void SetUp() override
@@ -233,12 +230,12 @@ TEST_P(Alineacion, ElTextoOcupaSusCeldasDesdeElAncla)
     n.dibujar(x, y, n.valor, n.decimales, h);
     const Caja caja = leerImagen().buscarTodo(tinta);
     ASSERT_GT(caja.cantidad, 0);
-    const double inicio = x - n.celdasAntes * celda(h);
-    const double fin = inicio + n.caracteres * celda(h);
+    const double inicio = x - n.celdasAntes * anchoCaracter(h);
+    const double fin = inicio + n.caracteres * anchoCaracter(h);
     EXPECT_GE(caja.xMinimo, proyectar(inicio, y).x - 1);
     EXPECT_LE(caja.xMaximo, proyectar(fin, y).x + 1);
     // The last character is drawn in its own cell.
-    EXPECT_GT(caja.xMaximo, proyectar(fin - celda(h), y).x);
+    EXPECT_GT(caja.xMaximo, proyectar(fin - anchoCaracter(h), y).x);
     // Digits stand on the baseline and within the text height.
     EXPECT_GE(caja.yMinimo, proyectar(x, y).y - 2);
     EXPECT_LE(caja.yMaximo, proyectar(x, y + h).y + 1);

@@ -140,3 +140,5 @@ Imagen leerImagen()
     glReadPixels(0, 0, imagen.ancho, imagen.alto, GL_RGB, GL_UNSIGNED_BYTE, imagen.rgb.data());
     return imagen;
 }
+
+double anchoCaracter(double altura) { return 104.76 * altura / 152.38; }

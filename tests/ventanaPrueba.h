@@ -57,5 +57,7 @@ PuntoVentana proyectar(double x, double y);
 // Model units per pixel at the plane z = 0 under the current camera.
 double unidadesPorPixel();
 Imagen leerImagen();
+// One character cell of the stroke font, in model units, for text height h.
+double anchoCaracter(double altura);
 
 #endif

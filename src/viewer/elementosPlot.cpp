@@ -84,6 +84,18 @@ double tamanoReferencia()
     return alto > 0.0 ? alto : 1.0;
 }
 
+int nudosDibujables() { return std::min(noNudos, static_cast<int>(nudo.size())); }
+
+int barrasDibujables() { return std::min(noBarras, static_cast<int>(barra.size())); }
+
+void trazarSegmento(double x1, double y1, double x2, double y2)
+{
+    glBegin(GL_LINES);
+    glVertex2f(static_cast<float>(x1), static_cast<float>(y1));
+    glVertex2f(static_cast<float>(x2), static_cast<float>(y2));
+    glEnd();
+}
+
 void plotDialogo()
 {
     glPushMatrix();
@@ -120,21 +132,12 @@ void drawFlecha(double xCola, double yCola, double xPunta, double yPunta, double
     if (yPunta - yCola < 0.0) {
         a = -a;
     }
-    glBegin(GL_LINES);
-    glVertex3f(static_cast<float>(xCola), static_cast<float>(yCola), 0.0f);
-    glVertex3f(static_cast<float>(xPunta), static_cast<float>(yPunta), 0.0f);
-    glEnd();
-
-    const float ef = static_cast<float>(e);
+    trazarSegmento(xCola, yCola, xPunta, yPunta);
     glPushMatrix();
     glTranslatef(static_cast<float>(xPunta), static_cast<float>(yPunta), 0.0f);
     glRotatef(static_cast<float>(a * 180.0 / PI), 0.0f, 0.0f, 1.0f);
-    glBegin(GL_LINES);
-    glVertex3f(0.0f, 0.0f, 0.0f);
-    glVertex3f(-ef, ef / 3.0f, 0.0f);
-    glVertex3f(0.0f, 0.0f, 0.0f);
-    glVertex3f(-ef, -ef / 3.0f, 0.0f);
-    glEnd();
+    trazarSegmento(0.0, 0.0, -e, e / 3.0);
+    trazarSegmento(0.0, 0.0, -e, -e / 3.0);
     glPopMatrix();
 }
 
