@@ -1,11 +1,221 @@
-// Placeholder: the model layers are built here next.
+// Model layers: nodes, members, hinges, labels, supports and springs.
+#include <GL/freeglut.h>
+
+#include "globales.h"
 #include "viewer/elementosPlot.h"
 
-void plotNudos() {}
-void plotTagNudos(double) {}
-void plotBarras() {}
-void plotArticulaciones() {}
-void plotTagBarras(double) {}
-void plotSecciones(double) {}
-void plotApoyos(double) {}
-void plotResortes(double) {}
+namespace {
+
+float simple(double v) { return static_cast<float>(v); }
+
+class Segmento {
+public:
+    double x1, y1, x2, y2;
+};
+
+template <size_t N>
+void trazarSegmentos(const Segmento (&segmentos)[N])
+{
+    for (const Segmento& s : segmentos) {
+        trazarSegmento(s.x1, s.y1, s.x2, s.y2);
+    }
+}
+
+// Supports and springs are drawn in a unit frame at the node, scaled to the
+// symbol size and, for the symbols that act along y or x, turned a quarter.
+template <typename Dibujo>
+void enMarcoUnidad(double x, double y, double tamano, bool girado, Dibujo dibujo)
+{
+    glPushMatrix();
+    glTranslatef(simple(x), simple(y), 0.0f);
+    glScalef(simple(tamano), simple(tamano), 0.0f);
+    if (girado) {
+        glRotatef(90.0f, 0.0f, 0.0f, 1.0f);
+    }
+    dibujo();
+    glPopMatrix();
+}
+
+double tamanoSimbolo(double tamano) { return tamano == 0.0 ? tamanoReferencia() / 50.0 : tamano; }
+
+enum class TipoApoyo { ninguno, empotrado, articulado, rodilloY, rodilloX };
+
+// Only these exact code patterns have a symbol.
+TipoApoyo tipoApoyo(const Eigen::Vector3i& codigos)
+{
+    if (codigos == Eigen::Vector3i(1, 1, 1)) {
+        return TipoApoyo::empotrado;
+    }
+    if (codigos == Eigen::Vector3i(1, 1, 0)) {
+        return TipoApoyo::articulado;
+    }
+    if (codigos == Eigen::Vector3i(0, 1, 0)) {
+        return TipoApoyo::rodilloY;
+    }
+    if (codigos == Eigen::Vector3i(1, 0, 0)) {
+        return TipoApoyo::rodilloX;
+    }
+    return TipoApoyo::ninguno;
+}
+
+void dibujarApoyo(TipoApoyo tipo)
+{
+    static const Segmento rayado[] = {{-1.0, -0.6, -0.67, 0.0},
+                                      {-0.67, -0.6, -0.33, 0.0},
+                                      {-0.33, -0.6, 0.0, 0.0},
+                                      {0.0, -0.6, 0.33, 0.0},
+                                      {0.33, -0.6, 0.67, 0.0}};
+    static const Segmento triangulo[] = {{-0.75, -1.3, 0.0, 0.0}, {0.75, -1.3, 0.0, 0.0}};
+    const double suelo = tipo == TipoApoyo::empotrado ? 0.0 : -1.3;
+    glColor3f(0.8f, 0.8f, 0.3f);
+    glLineWidth(3.0f);
+    trazarSegmento(-1.0, suelo, 1.0, suelo);
+    glLineWidth(1.0f);
+    if (tipo == TipoApoyo::empotrado) {
+        trazarSegmentos(rayado);
+    } else if (tipo == TipoApoyo::articulado) {
+        trazarSegmentos(triangulo);
+    } else {
+        plotArco(0.0, -0.65, 0.65, 0.0, 360.0);
+    }
+}
+
+// A wall 1.7 units to the left of the node and a zigzag from it to the node.
+void dibujarResorteLineal()
+{
+    static const Segmento zigzag[] = {{-1.7, 0.0, -1.3, 0.0},
+                                      {-1.3, 0.0, -1.05, 0.6},
+                                      {-1.05, 0.6, -0.65, -0.6},
+                                      {-0.65, -0.6, -0.4, 0.0},
+                                      {-0.4, 0.0, 0.0, 0.0}};
+    glColor3f(0.8f, 0.8f, 0.3f);
+    glLineWidth(3.0f);
+    trazarSegmento(-1.7, 0.8, -1.7, -0.8);
+    glLineWidth(1.0f);
+    trazarSegmentos(zigzag);
+}
+
+// A spiral from the node over the top, below it and up to its anchor stroke.
+void dibujarResorteGiro()
+{
+    glColor3f(0.8f, 0.2f, 0.2f);
+    glLineWidth(3.0f);
+    trazarSegmento(0.6, 1.8, 0.6, 1.0);
+    glLineWidth(1.0f);
+    plotArco(0.4, 0.0, 0.4, 0.0, 180.0);
+    plotArco(0.0, 0.0, 0.8, 180.0, 360.0);
+    plotArco(0.6, 0.0, 1.4, 90.0, 180.0);
+}
+
+void dibujarCirculoArticulacion(objBarra2d& b, double fraccion, double radio)
+{
+    glPushMatrix();
+    glTranslatef(simple(b.getXi() + fraccion * (b.getXf() - b.getXi())),
+                 simple(b.getYi() + fraccion * (b.getYf() - b.getYi())), 0.0f);
+    plotArco(0.0, 0.0, radio, 0.0, 360.0);
+    glPopMatrix();
+}
+
+}  // namespace
+
+void plotNudos()
+{
+    const double radio = tamanoReferencia() / 400.0;
+    for (int i = 0; i < nudosDibujables(); ++i) {
+        glPushMatrix();
+        glTranslatef(simple(nudo[i].getX()), simple(nudo[i].getY()), 0.0f);
+        glColor3f(0.7f, 0.0f, 0.0f);
+        glutSolidSphere(radio, 12, 12);
+        glPopMatrix();
+    }
+}
+
+void plotTagNudos(double altura)
+{
+    const double r = tamanoReferencia() / 200.0;
+    for (int i = 0; i < nudosDibujables(); ++i) {
+        glColor3f(0.9f, 0.2f, 0.2f);
+        glLineWidth(1.0f);
+        drawNumFloat(nudo[i].getX() + r, nudo[i].getY() + r, nudo[i].getNoNudoUsuario(), 0, altura);
+    }
+}
+
+void plotBarras()
+{
+    for (int i = 0; i < barrasDibujables(); ++i) {
+        glLineWidth(3.0f);
+        glColor3f(0.5f, 0.5f, 0.5f);
+        trazarSegmento(barra[i].getXi(), barra[i].getYi(), barra[i].getXf(), barra[i].getYf());
+    }
+}
+
+// A hinge is marked 3 % of the member's length in from its node.
+void plotArticulaciones()
+{
+    const double r = tamanoReferencia() / 200.0;
+    for (int i = 0; i < barrasDibujables(); ++i) {
+        glLineWidth(1.0f);
+        glColor3f(0.1f, 0.7f, 0.1f);
+        if (barra[i].getArticulacionInicio() == 1) {
+            dibujarCirculoArticulacion(barra[i], 0.03, r);
+        }
+        if (barra[i].getArticulacionFin() == 1) {
+            dibujarCirculoArticulacion(barra[i], 0.97, r);
+        }
+    }
+}
+
+void plotTagBarras(double altura)
+{
+    const double r = tamanoReferencia() / 200.0;
+    for (int i = 0; i < barrasDibujables(); ++i) {
+        objBarra2d& b = barra[i];
+        glLineWidth(1.0f);
+        glColor3f(0.8f, 0.8f, 0.8f);
+        drawNumFloat((b.getXi() + b.getXf()) / 2.0 + r, (b.getYi() + b.getYf()) / 2.0 + r,
+                     b.getNoBarraUsuario(), 0, altura);
+    }
+}
+
+void plotSecciones(double altura)
+{
+    const double r = tamanoReferencia() / 200.0;
+    for (int i = 0; i < barrasDibujables(); ++i) {
+        objBarra2d& b = barra[i];
+        const std::string nombre = b.getNombreDeSeccion();
+        glLineWidth(1.0f);
+        glColor3f(0.8f, 0.8f, 0.8f);
+        drawTextoEscalado((b.getXi() + b.getXf()) / 2.0 + r, (b.getYi() + b.getYf()) / 2.0 + r,
+                          nombre.c_str(), altura);
+    }
+}
+
+void plotApoyos(double tamano)
+{
+    const double s = tamanoSimbolo(tamano);
+    for (int i = 0; i < nudosDibujables(); ++i) {
+        const TipoApoyo tipo = tipoApoyo(nudo[i].getApoyo());
+        if (tipo == TipoApoyo::ninguno) {
+            continue;
+        }
+        enMarcoUnidad(nudo[i].getX(), nudo[i].getY(), s, tipo == TipoApoyo::rodilloX,
+                      [tipo] { dibujarApoyo(tipo); });
+    }
+}
+
+void plotResortes(double tamano)
+{
+    const double s = tamanoSimbolo(tamano);
+    for (int i = 0; i < nudosDibujables(); ++i) {
+        objNudo2d& n = nudo[i];
+        if (n.getResorteX() != 0.0) {
+            enMarcoUnidad(n.getX(), n.getY(), s, false, dibujarResorteLineal);
+        }
+        if (n.getResorteY() != 0.0) {
+            enMarcoUnidad(n.getX(), n.getY(), s, true, dibujarResorteLineal);
+        }
+        if (n.getResorteGiro() != 0.0) {
+            enMarcoUnidad(n.getX(), n.getY(), s, false, dibujarResorteGiro);
+        }
+    }
+}

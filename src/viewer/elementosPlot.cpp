@@ -1,11 +1,180 @@
-// Placeholder: the text panel and the primitives are built here next.
+// Text panel and the drawing primitives every layer shares.
 #include "viewer/elementosPlot.h"
 
-void plotDialogo() {}
-void drawFlecha(double, double, double, double, double) {}
-void drawNumFloat(double, double, double, int, double) {}
-void drawNumFloatRight(double, double, double, int, double) {}
-void drawNumFloatCenter(double, double, double, int, double) {}
-void drawNumSci(double, double, double, int, double) {}
-void drawTextoEscalado(double, double, const char*, double) {}
-void plotArco(double, double, double, double, double) {}
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include <GL/freeglut.h>
+
+#include "globales.h"
+
+namespace {
+
+// The Roman stroke font is 152.38 units tall and every character of its
+// monospaced face advances 104.76 units.
+const double factorAltura = 0.006562541015881349;
+const double avanceCaracter = 104.76;
+
+// Slot 100 + i of flags switches combination i; only 100 such slots exist.
+const int primerFlagCombo = 100;
+const int maxCombosListados = 100;
+
+// The font's table holds the 7-bit codes only; bytes above 127 (UTF-8
+// accented letters) are skipped so they never index outside it.
+void trazarCaracteres(const char* texto)
+{
+    for (const char* p = texto; *p != '\0'; ++p) {
+        const unsigned char codigo = static_cast<unsigned char>(*p);
+        if (codigo < 128) {
+            glutStrokeCharacter(GLUT_STROKE_MONO_ROMAN, codigo);
+        }
+    }
+}
+
+// Stroke text whose origin is (x, y) moved left by the given number of
+// character advances, so one routine serves left, right and centre.
+void trazarTexto(double x, double y, const char* texto, double altura, double avancesAtras)
+{
+    const double k = factorAltura * altura;
+    glPushMatrix();
+    glTranslatef(static_cast<float>(x), static_cast<float>(y), 0.0f);
+    glScalef(static_cast<float>(k), static_cast<float>(k), static_cast<float>(k));
+    glTranslatef(static_cast<float>(-avanceCaracter * avancesAtras), 0.0f, 0.0f);
+    trazarCaracteres(texto);
+    glPopMatrix();
+}
+
+// Labels are redrawn every frame: the text is formatted into two fixed
+// stack buffers, so drawing a number never allocates.
+void trazarNumero(double x, double y, double valor, int decimales, double altura, char conversion,
+                  double fraccionAncho)
+{
+    char formato[20];
+    char texto[100];
+    std::snprintf(formato, sizeof formato, "%%.%d%c", std::max(decimales, 0), conversion);
+    std::snprintf(texto, sizeof texto, formato, valor);
+    const double ancho = static_cast<double>(std::strlen(texto));
+    trazarTexto(x, y, texto, altura, fraccionAncho * ancho);
+}
+
+bool comboActivo(int i)
+{
+    const size_t slot = static_cast<size_t>(primerFlagCombo + i);
+    return i < maxCombosListados && slot < flags.size() && flags[slot] % 2 != 0;
+}
+
+void escribirBitmap(float x, float y, const std::string& texto)
+{
+    glRasterPos3f(x, y, 0.0f);
+    glutBitmapString(GLUT_BITMAP_HELVETICA_12, reinterpret_cast<const unsigned char*>(texto.c_str()));
+}
+
+}  // namespace
+
+double tamanoReferencia()
+{
+    const double ancho = xMax - xMin;
+    if (ancho > 0.0) {
+        return ancho;
+    }
+    const double alto = yMax - yMin;
+    return alto > 0.0 ? alto : 1.0;
+}
+
+int nudosDibujables() { return std::min(noNudos, static_cast<int>(nudo.size())); }
+
+int barrasDibujables() { return std::min(noBarras, static_cast<int>(barra.size())); }
+
+void trazarSegmento(double x1, double y1, double x2, double y2)
+{
+    glBegin(GL_LINES);
+    glVertex2f(static_cast<float>(x1), static_cast<float>(y1));
+    glVertex2f(static_cast<float>(x2), static_cast<float>(y2));
+    glEnd();
+}
+
+void plotDialogo()
+{
+    glPushMatrix();
+    glLoadIdentity();
+    glTranslatef(0.0f, 0.0f, -2.41f);
+
+    // The raster position takes the current colour, so colour comes first.
+    glColor3f(0.0f, 1.0f, 0.0f);
+    escribirBitmap(-0.98f, -0.92f, dialogo + "\n/>" + comando);
+
+    glColor3f(0.0f, 1.0f, 0.0f);
+    escribirBitmap(0.8f, 0.95f, "COMBOS ACTIVADOS:");
+
+    const int n = nudo.empty() ? 0 : nudo[0].getCantidadDeCombos();
+    for (int i = 0; i < n; ++i) {
+        if (comboActivo(i)) {
+            glColor3f(0.0f, 1.0f, 0.2f);
+        } else {
+            glColor3f(0.0f, 0.3f, 0.05f);
+        }
+        escribirBitmap(0.85f, static_cast<float>(0.95 - (i + 1) * 0.04), nudo[0].getNombreCombo(i));
+    }
+    glPopMatrix();
+}
+
+void drawFlecha(double xCola, double yCola, double xPunta, double yPunta, double e)
+{
+    const double L = std::pow(std::pow(xCola - xPunta, 2) + std::pow(yCola - yPunta, 2), 0.5);
+    if (!(L > 0.0)) {
+        return;  // no direction to point along
+    }
+    // Rounding can push the cosine a hair beyond 1.
+    double a = std::acos(std::clamp((xPunta - xCola) / L, -1.0, 1.0));
+    if (yPunta - yCola < 0.0) {
+        a = -a;
+    }
+    trazarSegmento(xCola, yCola, xPunta, yPunta);
+    glPushMatrix();
+    glTranslatef(static_cast<float>(xPunta), static_cast<float>(yPunta), 0.0f);
+    glRotatef(static_cast<float>(a * 180.0 / PI), 0.0f, 0.0f, 1.0f);
+    trazarSegmento(0.0, 0.0, -e, e / 3.0);
+    trazarSegmento(0.0, 0.0, -e, -e / 3.0);
+    glPopMatrix();
+}
+
+void drawNumFloat(double x, double y, double valor, int decimales, double altura)
+{
+    trazarNumero(x, y, valor, decimales, altura, 'f', 0.0);
+}
+
+void drawNumFloatRight(double x, double y, double valor, int decimales, double altura)
+{
+    trazarNumero(x, y, valor, decimales, altura, 'f', 1.0);
+}
+
+void drawNumFloatCenter(double x, double y, double valor, int decimales, double altura)
+{
+    trazarNumero(x, y, valor, decimales, altura, 'f', 0.5);
+}
+
+void drawNumSci(double x, double y, double valor, int decimales, double altura)
+{
+    trazarNumero(x, y, valor, decimales, altura, 'e', 0.0);
+}
+
+void drawTextoEscalado(double x, double y, const char* texto, double altura)
+{
+    trazarTexto(x, y, texto, altura, 0.0);
+}
+
+void plotArco(double xCentro, double yCentro, double radio, double anguloInicio, double anguloFin)
+{
+    const double inicio = anguloInicio * PI / 180.0;
+    const double paso = (anguloFin - anguloInicio) * PI / 180.0 / 10.0;
+    glBegin(GL_LINE_STRIP);
+    for (int i = 0; i <= 10; ++i) {
+        const double angulo = i * paso + inicio;
+        glVertex3f(static_cast<float>(xCentro + radio * std::cos(angulo)),
+                   static_cast<float>(yCentro + radio * std::sin(angulo)), 0.0f);
+    }
+    glEnd();
+}

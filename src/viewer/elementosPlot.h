@@ -5,6 +5,16 @@
 #define TRELVIK2D_ELEMENTOSPLOT_H
 
 // Text panel and primitives (elementosPlot.cpp).
+// The length every symbol size derives from: the width of the nodes'
+// bounding box, or its height for a model on a vertical line, or one model
+// unit for a model at a single point.
+double tamanoReferencia();
+// How many nodes and members the layers may walk: the counts, never beyond
+// the containers.
+int nudosDibujables();
+int barrasDibujables();
+// One GL_LINES segment at z = 0, the layers' common stroke.
+void trazarSegmento(double x1, double y1, double x2, double y2);
 void plotDialogo();
 void drawFlecha(double xCola, double yCola, double xPunta, double yPunta, double e);
 void drawNumFloat(double x, double y, double valor, int decimales, double altura);

@@ -1,0 +1,317 @@
+// Text panel and drawing primitives, drawn into a real window and read back.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <ostream>
+#include <string>
+
+#include <GL/freeglut.h>
+
+#include "globales.h"
+#include "viewer/elementosPlot.h"
+#include "ventanaPrueba.h"
+
+namespace {
+
+const Color verde = colorDe(0.0f, 1.0f, 0.0f);
+const Color verdeActivo = colorDe(0.0f, 1.0f, 0.2f);
+const Color verdeInactivo = colorDe(0.0f, 0.3f, 0.05f);
+const Color tinta = colorDe(0.9f, 0.5f, 0.1f);
+
+class Primitivas : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        encuadrar(-10.0, 10.0, -10.0, 10.0);
+        glColor3f(0.9f, 0.5f, 0.1f);
+        glLineWidth(1.0f);
+    }
+};
+
+// Window point of an eye-space position of the text panel.
+PuntoVentana proyectarPanel(float x, float y)
+{
+    glPushMatrix();
+    glLoadIdentity();
+    glTranslatef(0.0f, 0.0f, -2.41f);
+    const PuntoVentana p = proyectar(x, y);
+    glPopMatrix();
+    return p;
+}
+
+int ix(double v) { return static_cast<int>(std::lround(v)); }
+
+Caja buscarEnFila(const Imagen& im, Color c, PuntoVentana p, int ancho)
+{
+    return im.buscar(c, ix(p.x) - 1, ix(p.y) - 3, ix(p.x) + ancho, ix(p.y) + 10);
+}
+
+void darCombos(int cantidad)
+{
+    nudo.assign(1, objNudo2d());
+    for (int i = 0; i < cantidad; ++i) {
+        nudo[0].setCombo("C" + std::to_string(i + 1), 1.0, "D");
+    }
+}
+
+}  // namespace
+
+class Panel : public Primitivas {
+protected:
+    void TearDown() override
+    {
+        nudo.clear();
+        flags.assign(200, 0);
+        dialogo = "Comando:";
+        comando.clear();
+    }
+};
+
+TEST_F(Panel, ElPromptEstaAbajoALaIzquierdaYLaOrdenDebajo)
+{
+    dialogo = "Comando:";
+    comando = "";
+    plotDialogo();
+    const Imagen sinOrden = leerImagen();
+    encuadrar(-10.0, 10.0, -10.0, 10.0);
+    comando = "plotM";
+    plotDialogo();
+    const Imagen conOrden = leerImagen();
+
+    const PuntoVentana p = proyectarPanel(-0.98f, -0.92f);
+    EXPECT_LT(p.x, 150.0);
+    EXPECT_LT(p.y, 60.0);
+    const Caja prompt = conOrden.buscar(verde, ix(p.x) - 1, ix(p.y) - 2, ix(p.x) + 120, ix(p.y) + 14);
+    EXPECT_GT(prompt.cantidad, 0);
+    EXPECT_GE(prompt.xMinimo, ix(p.x) - 1);
+    // The second line, "/>" and the command, stands one font height lower.
+    const Caja segundaSin = sinOrden.buscar(verde, ix(p.x) - 1, ix(p.y) - 22, ix(p.x) + 120, ix(p.y) - 4);
+    const Caja segundaCon = conOrden.buscar(verde, ix(p.x) - 1, ix(p.y) - 22, ix(p.x) + 120, ix(p.y) - 4);
+    EXPECT_GT(segundaSin.cantidad, 0);
+    EXPECT_GT(segundaCon.cantidad, segundaSin.cantidad);
+    EXPECT_GT(segundaCon.xMaximo, segundaSin.xMaximo);
+}
+
+TEST_F(Panel, LosCombosActivosSeVenClarosYLosDemasOscuros)
+{
+    darCombos(3);
+    flags[101] = 1;
+    flags[102] = 2;  // even: switched on and off again
+    plotDialogo();
+    const Imagen im = leerImagen();
+
+    const PuntoVentana titulo = proyectarPanel(0.8f, 0.95f);
+    EXPECT_GT(titulo.x, 800.0);
+    EXPECT_GT(titulo.y, 740.0);
+    EXPECT_GT(buscarEnFila(im, verde, titulo, 150).cantidad, 0);
+
+    const bool activo[3] = {false, true, false};
+    for (int i = 0; i < 3; ++i) {
+        const PuntoVentana fila = proyectarPanel(0.85f, static_cast<float>(0.95 - (i + 1) * 0.04));
+        const Caja claro = buscarEnFila(im, verdeActivo, fila, 30);
+        const Caja oscuro = buscarEnFila(im, verdeInactivo, fila, 30);
+        EXPECT_EQ(claro.cantidad > 0, activo[i]) << "combo " << i;
+        EXPECT_EQ(oscuro.cantidad > 0, !activo[i]) << "combo " << i;
+    }
+}
+
+TEST_F(Panel, SinNudosSoloMuestraElTitulo)
+{
+    nudo.clear();
+    plotDialogo();
+    const Imagen im = leerImagen();
+    EXPECT_GT(buscarEnFila(im, verde, proyectarPanel(0.8f, 0.95f), 150).cantidad, 0);
+    EXPECT_EQ(im.buscarTodo(verdeActivo).cantidad, 0);
+    EXPECT_EQ(im.buscarTodo(verdeInactivo).cantidad, 0);
+}
+
+TEST_F(Panel, MasDeCienCombosNoLeenFueraDeLosInterruptores)
+{
+    darCombos(130);
+    flags.assign(200, 1);
+    plotDialogo();
+    const Imagen im = leerImagen();
+    const PuntoVentana primera = proyectarPanel(0.85f, 0.91f);
+    EXPECT_GT(buscarEnFila(im, verdeActivo, primera, 30).cantidad, 0);
+    EXPECT_EQ(flags.size(), 200u);
+}
+
+// An arrow's head is two strokes at the head, reaching back e along the
+// shaft and e/3 to each side; none stands at the tail.
+class Flecha : public Primitivas, public ::testing::WithParamInterface<std::array<double, 4>> {};
+
+TEST_P(Flecha, LaPuntaEstaEnLaCabeza)
+{
+    const auto [xc, yc, xp, yp] = GetParam();
+    const double e = 1.5;
+    drawFlecha(xc, yc, xp, yp, e);
+    const Imagen im = leerImagen();
+    const double L = std::hypot(xp - xc, yp - yc);
+    const double ux = (xp - xc) / L;
+    const double uy = (yp - yc) / L;
+    // Midpoints of the two head strokes: back e/2 along the shaft, e/6 aside.
+    for (double lado : {1.0, -1.0}) {
+        const double mx = xp - ux * e / 2 - lado * uy * e / 6;
+        const double my = yp - uy * e / 2 + lado * ux * e / 6;
+        EXPECT_TRUE(im.hayCerca(tinta, proyectar(mx, my), 2)) << "lado " << lado;
+        const double rx = xc + ux * e / 2 - lado * uy * e / 6;
+        const double ry = yc + uy * e / 2 + lado * ux * e / 6;
+        EXPECT_FALSE(im.hayCerca(tinta, proyectar(rx, ry), 2)) << "lado " << lado;
+    }
+    EXPECT_TRUE(im.hayCerca(tinta, proyectar((xc + xp) / 2, (yc + yp) / 2), 1));
+}
+
+INSTANTIATE_TEST_SUITE_P(Direcciones, Flecha,
+                         ::testing::Values(std::array<double, 4>{-8, 0, 8, 0},
+                                           std::array<double, 4>{8, 2, -8, 2},
+                                           std::array<double, 4>{0, 8, 0, -8},
+                                           std::array<double, 4>{-3, -7, -3, 7},
+                                           std::array<double, 4>{-6, -6, 6, 6},
+                                           std::array<double, 4>{6, -6, -6, 6}));
+
+TEST_F(Primitivas, UnaFlechaSinLongitudNoDibujaNada)
+{
+    drawFlecha(2.0, 3.0, 2.0, 3.0, 1.0);
+    EXPECT_EQ(leerImagen().buscarTodo(tinta).cantidad, 0);
+}
+
+TEST_F(Primitivas, ElArcoVaEnSentidoAntihorarioDeInicioAFin)
+{
+    const double R = 6.0;
+    plotArco(1.0, -1.0, R, -90.0, 135.0);
+    const Imagen im = leerImagen();
+    for (int i = 0; i <= 10; ++i) {
+        const double a = (-90.0 + i * 22.5) * PI / 180.0;
+        EXPECT_TRUE(im.hayCerca(tinta, proyectar(1.0 + R * std::cos(a), -1.0 + R * std::sin(a)), 1))
+            << "vértice " << i;
+    }
+    // The part from 135 to 270 degrees is left out.
+    for (double grados : {180.0, 225.0}) {
+        const double a = grados * PI / 180.0;
+        EXPECT_FALSE(im.hayCerca(tinta, proyectar(1.0 + R * std::cos(a), -1.0 + R * std::sin(a)), 4));
+    }
+}
+
+TEST_F(Primitivas, ElCirculoCompletoEsUnDecagonoCerrado)
+{
+    plotArco(0.0, 0.0, 5.0, 0.0, 360.0);
+    const Imagen im = leerImagen();
+    for (int i = 0; i < 10; ++i) {
+        const double a = i * 36.0 * PI / 180.0;
+        EXPECT_TRUE(im.hayCerca(tinta, proyectar(5.0 * std::cos(a), 5.0 * std::sin(a)), 1));
+    }
+    // The side between two vertices is a straight chord, inside the circle.
+    const double medio = 5.0 * std::cos(18.0 * PI / 180.0);
+    EXPECT_TRUE(im.hayCerca(tinta, proyectar(medio * std::cos(18.0 * PI / 180.0), medio * std::sin(18.0 * PI / 180.0)), 1));
+}
+
+// Where a label's ink lies along x, in model units, for a given alignment.
+class Numero {
+public:
+    const char* nombre;
+    void (*dibujar)(double, double, double, int, double);
+    double valor;
+    int decimales;
+    int caracteres;
+    double celdasAntes;  // how many character cells the text starts left of x
+};
+
+void PrintTo(const Numero& n, std::ostream* os) { *os << n.nombre; }
+
+class Alineacion : public Primitivas, public ::testing::WithParamInterface<Numero> {};
+
+TEST_P(Alineacion, ElTextoOcupaSusCeldasDesdeElAncla)
+{
+    const Numero n = GetParam();
+    const double x = 0.0;
+    const double y = -1.0;
+    const double h = 2.0;
+    n.dibujar(x, y, n.valor, n.decimales, h);
+    const Caja caja = leerImagen().buscarTodo(tinta);
+    ASSERT_GT(caja.cantidad, 0);
+    const double inicio = x - n.celdasAntes * anchoCaracter(h);
+    const double fin = inicio + n.caracteres * anchoCaracter(h);
+    EXPECT_GE(caja.xMinimo, proyectar(inicio, y).x - 1);
+    EXPECT_LE(caja.xMaximo, proyectar(fin, y).x + 1);
+    // The last character is drawn in its own cell.
+    EXPECT_GT(caja.xMaximo, proyectar(fin - anchoCaracter(h), y).x);
+    // Digits stand on the baseline and within the text height.
+    EXPECT_GE(caja.yMinimo, proyectar(x, y).y - 2);
+    EXPECT_LE(caja.yMaximo, proyectar(x, y + h).y + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formatos, Alineacion,
+    ::testing::Values(Numero{"izquierda", drawNumFloat, -2.5, 1, 4, 0.0},
+                      Numero{"derecha", drawNumFloatRight, -2.5, 1, 4, 4.0},
+                      Numero{"centro", drawNumFloatCenter, -2.5, 1, 4, 2.0},
+                      Numero{"redondeo", drawNumFloat, 3.14159, 3, 5, 0.0},
+                      Numero{"exponente", drawNumSci, 1234.5, 2, 8, 0.0},
+                      Numero{"sinDecimales", drawNumFloat, 7.0, 0, 1, 0.0}),
+    [](const ::testing::TestParamInfo<Numero>& info) { return std::string(info.param.nombre); });
+
+TEST_F(Primitivas, DecimalesNegativosCuentanComoCero)
+{
+    drawNumFloat(-5.0, 0.0, 2.0, -3, 2.0);
+    const Imagen negativo = leerImagen();
+    encuadrar(-10.0, 10.0, -10.0, 10.0);
+    drawNumFloat(-5.0, 0.0, 2.0, 0, 2.0);
+    const Imagen cero = leerImagen();
+    EXPECT_GT(cero.buscarTodo(tinta).cantidad, 0);
+    EXPECT_EQ(negativo.rgb, cero.rgb);
+}
+
+TEST_F(Primitivas, ElDobleDeAlturaDibujaElDobleDeGrande)
+{
+    drawNumFloat(-8.0, 0.0, 88.0, 0, 1.5);
+    const Caja chica = leerImagen().buscarTodo(tinta);
+    encuadrar(-10.0, 10.0, -10.0, 10.0);
+    drawNumFloat(-8.0, 0.0, 88.0, 0, 3.0);
+    const Caja grande = leerImagen().buscarTodo(tinta);
+    const double anchoChica = chica.xMaximo - chica.xMinimo;
+    const double anchoGrande = grande.xMaximo - grande.xMinimo;
+    EXPECT_NEAR(anchoGrande / anchoChica, 2.0, 0.15);
+    EXPECT_NEAR(double(grande.yMaximo - grande.yMinimo) / (chica.yMaximo - chica.yMinimo), 2.0, 0.15);
+}
+
+TEST_F(Primitivas, AlturaCeroNoSeVe)
+{
+    drawNumFloat(0.0, 0.0, 123.0, 0, 0.0);
+    drawTextoEscalado(0.0, 0.0, "texto", 0.0);
+    EXPECT_EQ(leerImagen().buscarTodo(tinta).cantidad, 0);
+}
+
+TEST_F(Primitivas, LosBytesFueraDeLaFuenteSeSaltan)
+{
+    drawTextoEscalado(-9.0, 0.0, "Secci\xc3\xb3n", 2.0);
+    const Imagen acentuado = leerImagen();
+    encuadrar(-10.0, 10.0, -10.0, 10.0);
+    drawTextoEscalado(-9.0, 0.0, "Seccin", 2.0);
+    const Imagen llano = leerImagen();
+    EXPECT_GT(llano.buscarTodo(tinta).cantidad, 0);
+    EXPECT_EQ(acentuado.rgb, llano.rgb);
+}
+
+TEST_F(Primitivas, DejanLaMatrizComoLaEncontraron)
+{
+    GLdouble antes[16];
+    GLdouble despues[16];
+    glTranslatef(1.0f, 2.0f, 0.0f);
+    glGetDoublev(GL_MODELVIEW_MATRIX, antes);
+    drawFlecha(0, 0, 3, 4, 1);
+    drawNumFloat(1, 1, 2.5, 2, 1);
+    drawNumFloatRight(1, 1, 2.5, 2, 1);
+    drawNumFloatCenter(1, 1, 2.5, 2, 1);
+    drawNumSci(1, 1, 2.5, 2, 1);
+    drawTextoEscalado(1, 1, "abc", 1);
+    plotArco(0, 0, 1, 0, 90);
+    plotDialogo();
+    glGetDoublev(GL_MODELVIEW_MATRIX, despues);
+    for (int i = 0; i < 16; ++i) {
+        EXPECT_DOUBLE_EQ(antes[i], despues[i]);
+    }
+    int profundidad = 0;
+    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &profundidad);
+    EXPECT_EQ(profundidad, 1);
+}
