@@ -386,3 +386,26 @@ TEST(LecturaModelo, SinCombos)
     EXPECT_EQ(nudo[0].getCantidadDeCombos(), 0);
     EXPECT_EQ(barra[0].getMatrizCargasCombo().rows(), 0);
 }
+
+TEST(LecturaModelo, EjemplosSeLeenSinErrores)
+{
+    struct Caso {
+        std::string archivo;
+        int nudos;
+        int barras;
+        int combos;
+    };
+    const Caso casos[] = {
+        {"voladizo.txt", 2, 1, 2},     {"vigaContinua.txt", 3, 2, 1}, {"portico.txt", 5, 4, 2},
+        {"cercha.txt", 3, 3, 1},       {"articulacionResorte.txt", 3, 2, 1},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.archivo);
+        const std::string salida = leer("../examples/" + c.archivo);
+        EXPECT_EQ(salida.find("Error"), std::string::npos) << salida;
+        EXPECT_TRUE(lecturaCorrecta);
+        EXPECT_EQ(noNudos, c.nudos);
+        EXPECT_EQ(noBarras, c.barras);
+        EXPECT_EQ(noCombos, c.combos);
+    }
+}
