@@ -74,6 +74,9 @@ public:
 
 private:
     bool articulacionValida();
+    static Eigen::MatrixXd seisPorSeis(const Eigen::MatrixXd& m);
+    bool curvaDefinida();
+    Eigen::VectorXd constantesDeCombo(int c);
 
     int flagsBarra[20] = {};
     int numeroDeBarra = 0;

@@ -1,14 +1,210 @@
-// Placeholder: the member's end displacements, elastic curve and internal
-// forces are built here next.
 #include "model/objBarra2d.h"
+#include "model/coeficiente.h"
 
-void objBarra2d::setDesplazamientos(Eigen::MatrixXd) {}
+#include <algorithm>
+#include <cmath>
+#include <iostream>
+#include <utility>
+
+namespace {
+
+// Column c of a six-row member matrix; zeros for a combination it does not hold.
+Eigen::VectorXd columnaDeExtremos(const Eigen::MatrixXd& m, int c)
+{
+    Eigen::VectorXd v(6);
+    for (int i = 0; i < 6; ++i) {
+        v(i) = coeficiente(m, i, c);
+    }
+    return v;
+}
+
+// The curve of one combination, k = (A, B, C1, C2, C3, C4).
+double cortante(const Eigen::VectorXd& k, double x)
+{
+    return -k(0) * std::pow(x, 2) / 2.0 - k(1) * x + k(2);
+}
+
+double momento(const Eigen::VectorXd& k, double x)
+{
+    return -k(0) * std::pow(x, 3) / 6.0 - k(1) * std::pow(x, 2) / 2.0 + k(2) * x + k(3);
+}
+
+double flechaPorEI(const Eigen::VectorXd& k, double x)
+{
+    return -k(0) * std::pow(x, 5) / 120.0 - k(1) * std::pow(x, 4) / 24.0 + k(2) * std::pow(x, 3) / 6.0 +
+           k(3) * std::pow(x, 2) / 2.0 + k(4) * x + k(5);
+}
+
+// Stations (L/(n-1))·i; fewer than two would leave no step between the ends,
+// so the two end stations are given then.
+Eigen::RowVectorXd estaciones(double L, int n)
+{
+    const int m = std::max(n, 2);
+    const double paso = L / static_cast<double>(m - 1);
+    Eigen::RowVectorXd x(m);
+    for (int i = 0; i < m; ++i) {
+        x(i) = paso * i;
+    }
+    return x;
+}
+
+Eigen::MatrixXd tablaDe(const Eigen::RowVectorXd& x, const Eigen::RowVectorXd& valores)
+{
+    Eigen::MatrixXd tabla(2, x.size());
+    tabla << x, valores;
+    return tabla;
+}
+
+bool estrictamenteDentro(double x, double L) { return 0.0 < x && x < L; }
+
+}  // namespace
+
+// A member of zero length or with a hinge code other than 0 or 1 has no
+// stiffness and no curve: its constants stay zero.
+bool objBarra2d::curvaDefinida() { return longitud > 0.0 && articulacionValida(); }
+
+// Boundary conditions of the curve: deflection at both ends always, the end
+// slope at a rigid end, zero moment at a hinged one.
+Eigen::VectorXd objBarra2d::constantesDeCombo(int c)
+{
+    Eigen::VectorXd k = Eigen::VectorXd::Zero(6);
+    if (!curvaDefinida()) {
+        return k;
+    }
+    const double L = longitud;
+    const double EI = inercia * moduloE;
+    const Eigen::VectorXd u = columnaDeExtremos(desplazamientosLocales, c);
+    const double q1 = coeficiente(matrizCargasCombo, c, 2);
+    const double q2 = coeficiente(matrizCargasCombo, c, 3);
+    const double A = -(q2 - q1) / L;
+    const double B = -q1;
+    Eigen::MatrixXd sistema = Eigen::MatrixXd::Zero(4, 4);
+    Eigen::VectorXd derecha(4);
+    sistema.row(0) << 0.0, 0.0, 0.0, 1.0;
+    derecha(0) = EI * u(1);
+    if (articulacionInicio == 0) {
+        sistema.row(1) << 0.0, 0.0, 1.0, 0.0;
+        derecha(1) = EI * u(2);
+    } else {
+        sistema.row(1) << 0.0, 1.0, 0.0, 0.0;
+        derecha(1) = 0.0;
+    }
+    sistema.row(2) << std::pow(L, 3) / 6.0, std::pow(L, 2) / 2.0, L, 1.0;
+    derecha(2) = EI * u(4) + A * std::pow(L, 5) / 120.0 + B * std::pow(L, 4) / 24.0;
+    if (articulacionFin == 0) {
+        sistema.row(3) << std::pow(L, 2) / 2.0, L, 1.0, 0.0;
+        derecha(3) = EI * u(5) + A * std::pow(L, 4) / 24.0 + B * std::pow(L, 3) / 6.0;
+    } else {
+        sistema.row(3) << L, 1.0, 0.0, 0.0;
+        derecha(3) = A * std::pow(L, 3) / 6.0 + B * std::pow(L, 2) / 2.0;
+    }
+    k << A, B, sistema.fullPivLu().solve(derecha);
+    return k;
+}
+
+void objBarra2d::setDesplazamientos(Eigen::MatrixXd U)
+{
+    if (U.rows() != 6) {
+        std::cout << "Desplazamientos de extremo sin 6 filas en Elemento: " << numeroDeBarra
+                  << std::endl;
+        U.setZero(6, U.cols());
+    }
+    desplazamientosGlobales = std::move(U);
+    desplazamientosLocales = seisPorSeis(T) * desplazamientosGlobales;
+    constantesIntegracion.resize(6, desplazamientosGlobales.cols());
+    for (Eigen::Index c = 0; c < constantesIntegracion.cols(); ++c) {
+        constantesIntegracion.col(c) = constantesDeCombo(static_cast<int>(c));
+    }
+}
+
 Eigen::MatrixXd objBarra2d::getDesplazamientosGlobales() { return desplazamientosGlobales; }
 Eigen::MatrixXd objBarra2d::getDesplazamientosLocales() { return desplazamientosLocales; }
 Eigen::MatrixXd objBarra2d::getConstantesIntegracion() { return constantesIntegracion; }
-Eigen::MatrixXd objBarra2d::getSolicitacionAxial(int, int) { return Eigen::MatrixXd(); }
-Eigen::MatrixXd objBarra2d::getSolicitacionCortante(int, int) { return Eigen::MatrixXd(); }
-Eigen::MatrixXd objBarra2d::getSolicitacionMomento(int, int) { return Eigen::MatrixXd(); }
-double objBarra2d::getXvcero(int) { return xvcero; }
-double objBarra2d::getMmax(int) { return 0.0; }
-Eigen::MatrixXd objBarra2d::getBarraDeformada(int, int, double) { return Eigen::MatrixXd(); }
+
+// Straight between the axial end forces, whatever the axial load along it.
+Eigen::MatrixXd objBarra2d::getSolicitacionAxial(int c, int n)
+{
+    const Eigen::VectorXd F = seisPorSeis(kLocal) * columnaDeExtremos(desplazamientosLocales, c) -
+                              columnaDeExtremos(cargasEquivalentesLocales, c);
+    const double N1 = -F(0);
+    const double N2 = F(3);
+    const Eigen::RowVectorXd fraccion = estaciones(1.0, n);
+    return tablaDe(estaciones(longitud, n),
+                   (N1 + (N2 - N1) * fraccion.array()).matrix());
+}
+
+Eigen::MatrixXd objBarra2d::getSolicitacionCortante(int c, int n)
+{
+    const Eigen::VectorXd k = columnaDeExtremos(constantesIntegracion, c);
+    const Eigen::RowVectorXd x = estaciones(longitud, n);
+    return tablaDe(x, x.unaryExpr([&k](double xi) { return cortante(k, xi); }));
+}
+
+Eigen::MatrixXd objBarra2d::getSolicitacionMomento(int c, int n)
+{
+    const Eigen::VectorXd k = columnaDeExtremos(constantesIntegracion, c);
+    const Eigen::RowVectorXd x = estaciones(longitud, n);
+    return tablaDe(x, x.unaryExpr([&k](double xi) { return momento(k, xi); }));
+}
+
+// Roots of V(x) = a·x² + b·x + k strictly inside the member; of two inside,
+// (-b - √D)/(2a) is kept.
+double objBarra2d::getXvcero(int c)
+{
+    const Eigen::VectorXd k = columnaDeExtremos(constantesIntegracion, c);
+    const double a = -k(0) / 2.0;
+    const double b = -k(1);
+    double r1 = -1.0;
+    double r2 = -1.0;
+    if (a != 0.0) {
+        // A negative discriminant gives NaN roots, which fail the tests below.
+        const double raiz = std::pow(b * b - 4.0 * a * k(2), 0.5);
+        r1 = (raiz - b) / (2.0 * a);
+        r2 = (-b - raiz) / (2.0 * a);
+    } else if (b != 0.0) {
+        r1 = -k(2) / b;
+    }
+    xvcero = -1.0;
+    if (estrictamenteDentro(r1, longitud)) {
+        xvcero = r1;
+    }
+    if (estrictamenteDentro(r2, longitud)) {
+        xvcero = r2;
+    }
+    return xvcero;
+}
+
+// Evaluated where the last getXvcero left xvcero, whichever combination
+// that call was for.
+double objBarra2d::getMmax(int c)
+{
+    if (!estrictamenteDentro(xvcero, longitud)) {
+        return 0.0;
+    }
+    return momento(columnaDeExtremos(constantesIntegracion, c), xvcero);
+}
+
+// Without a curve (no length, no E·I, no valid hinge case) the axis is drawn
+// as the chord between the displaced ends, so both end points stay right.
+Eigen::MatrixXd objBarra2d::getBarraDeformada(int c, int n, double s)
+{
+    const Eigen::RowVectorXd x = estaciones(longitud, n);
+    const Eigen::RowVectorXd fraccion = estaciones(1.0, n);
+    const Eigen::VectorXd k = columnaDeExtremos(constantesIntegracion, c);
+    const Eigen::VectorXd u = columnaDeExtremos(desplazamientosLocales, c);
+    const double EI = inercia * moduloE;
+    const Eigen::RowVectorXd w =
+        curvaDefinida() && EI != 0.0
+            ? Eigen::RowVectorXd(x.unaryExpr([&k, EI](double xi) { return flechaPorEI(k, xi) / EI; }))
+            : Eigen::RowVectorXd((u(1) + (u(4) - u(1)) * fraccion.array()).matrix());
+    const Eigen::RowVectorXd a = x + (u(3) - u(0)) * s * fraccion;
+    const Eigen::RowVectorXd b = (w.array() - w(0)).matrix() * s;
+    const double cosA = std::cos(angulo);
+    const double senA = std::sin(angulo);
+    const double gX = coeficiente(desplazamientosGlobales, 0, c);
+    const double gY = coeficiente(desplazamientosGlobales, 1, c);
+    Eigen::MatrixXd puntos(2, x.size());
+    puntos.row(0) = ((a * cosA - b * senA).array() + xi + gX * s).matrix();
+    puntos.row(1) = ((a * senA + b * cosA).array() + yi + gY * s).matrix();
+    return puntos;
+}
