@@ -7,6 +7,7 @@
 #include <string>
 
 #include "globales.h"
+#include "analysis/funcionSolucionU.h"
 #include "input/funcionLeerArchivo.h"
 
 namespace {
@@ -407,5 +408,128 @@ TEST(LecturaModelo, EjemplosSeLeenSinErrores)
         EXPECT_EQ(noNudos, c.nudos);
         EXPECT_EQ(noBarras, c.barras);
         EXPECT_EQ(noCombos, c.combos);
+    }
+}
+
+namespace {
+
+void leerYResolver(const std::string& archivo)
+{
+    leer("../examples/" + archivo);
+    ASSERT_TRUE(lecturaCorrecta);
+    testing::internal::CaptureStdout();
+    funcionSolucionU();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+}
+
+// Bending moment at the start (0) or end (1) of a member.
+double momento(int m, int c, int extremo) { return barra[m].getSolicitacionMomento(c, 2)(1, extremo); }
+double axial(int m, int c) { return barra[m].getSolicitacionAxial(c, 2)(1, 0); }
+
+const double tol = 1e-9;
+
+}  // namespace
+
+// Cantilever of length 3, EI 9000: tip load 10 and uniform load 2.
+TEST(Ejemplos, Voladizo)
+{
+    leerYResolver("voladizo.txt");
+    EXPECT_NEAR(nudo[1].getDesplazamientoY(0), -10.0 * 27 / (3 * 9000), tol);
+    EXPECT_NEAR(nudo[1].getGiroZ(0), -10.0 * 9 / (2 * 9000), tol);
+    EXPECT_NEAR(nudo[0].getReaccionY(0), 10.0, 1e-7);
+    EXPECT_NEAR(nudo[0].getReaccionM(0), 30.0, 1e-7);
+    EXPECT_NEAR(momento(0, 0, 0), -30.0, 1e-7);
+    EXPECT_NEAR(nudo[1].getDesplazamientoY(1), -2.0 * 81 / (8 * 9000), tol);
+    EXPECT_NEAR(nudo[1].getGiroZ(1), -2.0 * 27 / (6 * 9000), tol);
+    EXPECT_NEAR(nudo[0].getReaccionY(1), 6.0, 1e-7);
+    EXPECT_NEAR(nudo[0].getReaccionM(1), 9.0, 1e-7);
+    EXPECT_NEAR(momento(0, 1, 0), -9.0, 1e-7);
+}
+
+// Two equal spans L = 4 under q = 10: end reactions 3qL/8, middle 5qL/4,
+// moment -qL²/8 over the middle support, end rotations qL³/(48 EI).
+TEST(Ejemplos, VigaContinua)
+{
+    leerYResolver("vigaContinua.txt");
+    EXPECT_NEAR(nudo[0].getReaccionY(0), 15.0, 1e-7);
+    EXPECT_NEAR(nudo[1].getReaccionY(0), 50.0, 1e-7);
+    EXPECT_NEAR(nudo[2].getReaccionY(0), 15.0, 1e-7);
+    EXPECT_NEAR(momento(0, 0, 1), -20.0, 1e-7);
+    EXPECT_NEAR(momento(1, 0, 0), -20.0, 1e-7);
+    EXPECT_NEAR(nudo[0].getGiroZ(0), -640.0 / (48 * 1e4), tol);
+    EXPECT_NEAR(nudo[2].getGiroZ(0), 640.0 / (48 * 1e4), tol);
+    EXPECT_NEAR(nudo[1].getGiroZ(0), 0.0, tol);
+}
+
+// Three-hinged portal, span 6, height 4: statics alone give the reactions.
+// Gravity q: V = 3q, thrust q·36/32; wind H at the knee: V = ∓H·4/6, H/2 at each base.
+TEST(Ejemplos, Portico)
+{
+    leerYResolver("portico.txt");
+    struct Caso {
+        int c;
+        double h1, v1, h4, v4;
+    };
+    const Caso casos[] = {
+        {0, 1.4 * 11.25, 42.0, -1.4 * 11.25, 42.0},
+        {1, 1.2 * 11.25 - 12.0, 36.0 - 16.0, -1.2 * 11.25 - 12.0, 36.0 + 16.0},
+    };
+    for (const Caso& k : casos) {
+        SCOPED_TRACE(k.c);
+        EXPECT_NEAR(nudo[0].getReaccionX(k.c), k.h1, 1e-7);
+        EXPECT_NEAR(nudo[0].getReaccionY(k.c), k.v1, 1e-7);
+        EXPECT_NEAR(nudo[4].getReaccionX(k.c), k.h4, 1e-7);
+        EXPECT_NEAR(nudo[4].getReaccionY(k.c), k.v4, 1e-7);
+        EXPECT_NEAR(momento(1, k.c, 1), 0.0, 1e-7);
+        EXPECT_NEAR(momento(2, k.c, 0), 0.0, 1e-7);
+    }
+}
+
+// Triangular truss, 3-4-5 triangles: 12 at the apex gives 10 in compression
+// in the rafters, 8 in tension in the tie, and an apex deflection of
+// Σ N n L / EA = 126 / 126000.
+TEST(Ejemplos, Cercha)
+{
+    leerYResolver("cercha.txt");
+    EXPECT_NEAR(axial(0, 0), -10.0, 1e-7);
+    EXPECT_NEAR(axial(1, 0), -10.0, 1e-7);
+    EXPECT_NEAR(axial(2, 0), 8.0, 1e-7);
+    EXPECT_NEAR(nudo[0].getReaccionY(0), 6.0, 1e-7);
+    EXPECT_NEAR(nudo[1].getReaccionY(0), 6.0, 1e-7);
+    EXPECT_NEAR(nudo[2].getDesplazamientoY(0), -0.001, tol);
+    EXPECT_NEAR(momento(0, 0, 0), 0.0, 1e-7);
+}
+
+// Span 4 pinned at 1 (the hinge frees the clamp) and on a spring of 1000 at
+// 3, load 20 at midspan: half the load on each end, the spring shortens by
+// 10/1000, midspan moves by half of that plus PL³/(48 EI).
+TEST(Ejemplos, ArticulacionYResorte)
+{
+    leerYResolver("articulacionResorte.txt");
+    EXPECT_NEAR(nudo[0].getReaccionY(0), 10.0, 1e-7);
+    EXPECT_NEAR(nudo[0].getReaccionM(0), 0.0, 1e-7);
+    EXPECT_NEAR(nudo[2].getDesplazamientoY(0), -0.01, tol);
+    EXPECT_NEAR(nudo[2].getReaccionY(0), 10.0, 1e-7);
+    EXPECT_NEAR(nudo[1].getDesplazamientoY(0), -0.005 - 20.0 * 64 / (48 * 1e4), tol);
+    EXPECT_NEAR(momento(0, 0, 1), 20.0, 1e-7);
+}
+
+// The worked example: the reactions, spring force included, balance the
+// loads of each combination.
+TEST(Ejemplos, EjemploTrabajadoEnEquilibrio)
+{
+    leerYResolver("ejemplo.txt");
+    const double pesoPropio = 2 * 0.12 * 24 * 4 + 0.02 * 78 * 6;
+    const double cargaY[] = {1.4 * pesoPropio, 1.2 * pesoPropio + 1.6 * 10 * 6};
+    const double cargaX[] = {0.0, 0.8 * 15};
+    for (int c = 0; c < 2; ++c) {
+        double sumaX = 0.0;
+        double sumaY = 0.0;
+        for (int n = 0; n < noNudos; ++n) {
+            sumaX += nudo[n].getReaccionX(c);
+            sumaY += nudo[n].getReaccionY(c);
+        }
+        EXPECT_NEAR(sumaX, -cargaX[c], 1e-6);
+        EXPECT_NEAR(sumaY, cargaY[c], 1e-6);
     }
 }
