@@ -6,6 +6,8 @@
 #include <fstream>
 #include <string>
 
+#include <unistd.h>
+
 #include "globales.h"
 #include "analysis/funcionSolucionU.h"
 #include "input/funcionLeerArchivo.h"
@@ -25,7 +27,8 @@ std::string leer(const std::string& ruta)
 
 std::string rutaTemporal(const std::string& nombre)
 {
-    return (std::filesystem::temp_directory_path() / nombre).string();
+    // Parallel test processes must not share their files.
+    return (std::filesystem::temp_directory_path() / (std::to_string(getpid()) + "_" + nombre)).string();
 }
 
 // Reads the model from a file that holds exactly the given text.

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "input/claseLeerArchivo.h"
 
 namespace {
@@ -17,7 +19,8 @@ claseLeerArchivo lectorDe(const std::string& contenido)
 {
     static int contador = 0;
     const std::filesystem::path ruta = std::filesystem::temp_directory_path() /
-                                       ("pruebaLeerArchivo" + std::to_string(++contador) + ".txt");
+                                       ("pruebaLeerArchivo" + std::to_string(getpid()) + "_" +
+                                        std::to_string(++contador) + ".txt");
     std::ofstream(ruta, std::ios::binary) << contenido;
     claseLeerArchivo lector;
     lector.setNombreArchivo(ruta.string());
@@ -248,7 +251,8 @@ TEST(LeerArchivo, UnArchivoVacioSeLee)
 // The input file is only read: it needs no write permission.
 TEST(LeerArchivo, UnArchivoDeSoloLecturaSeLee)
 {
-    const std::filesystem::path ruta = std::filesystem::temp_directory_path() / "pruebaSoloLectura.txt";
+    const std::filesystem::path ruta = std::filesystem::temp_directory_path() /
+                                       ("pruebaSoloLectura" + std::to_string(getpid()) + ".txt");
     std::filesystem::remove(ruta);
     std::ofstream(ruta) << "nudos: 1 0 0";
     std::filesystem::permissions(ruta, std::filesystem::perms::owner_read);

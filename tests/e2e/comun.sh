@@ -32,13 +32,13 @@ arrancar() {
     pid=$!
     ventana=""
     for _ in $(seq 100); do
-        ventana="$(xdotool search --name '^KORVELAN$' 2>/dev/null | head -n 1 || true)"
+        ventana="$(xdotool search --onlyvisible --name '^KORVELAN$' 2>/dev/null | head -n 1 || true)"
         [ -n "$ventana" ] && break
         kill -0 "$pid" 2>/dev/null || fallar "el programa terminó antes de abrir la ventana"
         sleep 0.1
     done
     [ -n "$ventana" ] || fallar "no apareció la ventana KORVELAN"
-    xdotool windowfocus "$ventana"
+    xdotool windowfocus --sync "$ventana"
     sleep 0.5
 }
 
