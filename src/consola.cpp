@@ -1,4 +1,21 @@
-// Placeholder: the console layer is built here next.
+// The console is cleared once at start-up: "cls" on Windows, the terminal's
+// clear-screen sequence elsewhere, and only on a terminal, so that piped or
+// captured output carries no control bytes.
 #include "consola.h"
 
-void limpiarConsola() {}
+#ifdef _WIN32
+#include <cstdlib>
+
+void limpiarConsola() { static_cast<void>(std::system("cls")); }
+#else
+#include <unistd.h>
+
+#include <iostream>
+
+void limpiarConsola()
+{
+    if (isatty(STDOUT_FILENO) != 0) {
+        std::cout << "\033[2J\033[H" << std::flush;
+    }
+}
+#endif

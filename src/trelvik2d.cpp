@@ -2,6 +2,9 @@
 // which they are constructed.
 #include "globales.h"
 
+#include <exception>
+#include <iostream>
+
 #include "analysis/funcionSolucionU.h"
 #include "consola.h"
 #include "input/funcionLeerArchivo.h"
@@ -46,16 +49,26 @@ bool lecturaCorrecta = false;
 bool modeloAnalizado = false;
 
 #ifdef TRELVIK2D_PROGRAMA
+// Nothing may leave main as an exception: a failure that no step handled
+// ends the program with its line and a failure status.
 int main(int argc, char** argv)
 {
-    nombreArchivo = argc > 1 ? argv[1] : "ingresoDatos.txt";
-    limpiarConsola();
-    funcionLeerArchivo();
-    if (lecturaCorrecta && noNudos != 0 && noBarras != 0 && noCombos != 0) {
-        funcionSolucionU();
-        funcionImprimirResultados();
+    try {
+        nombreArchivo = argc > 1 ? argv[1] : "ingresoDatos.txt";
+        limpiarConsola();
+        funcionLeerArchivo();
+        if (lecturaCorrecta && noNudos != 0 && noBarras != 0 && noCombos != 0) {
+            funcionSolucionU();
+            funcionImprimirResultados();
+        }
+        funcionPlot(argc, argv);
+    } catch (const std::exception& e) {
+        std::cout << "Error inesperado: " << e.what() << std::endl;
+        return 1;
+    } catch (...) {
+        std::cout << "Error inesperado" << std::endl;
+        return 1;
     }
-    funcionPlot(argc, argv);
     return 0;
 }
 #endif

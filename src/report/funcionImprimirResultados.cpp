@@ -1,4 +1,257 @@
-// Placeholder: the report is built here next.
+// Text report of the analysed model: node and support tables, member data
+// and stiffness, structure matrices, loads, displacements, elastic-curve
+// constants and end forces, written to "resultados.txt".
 #include "report/funcionImprimirResultados.h"
 
-void funcionImprimirResultados() {}
+#include <algorithm>
+#include <cstddef>
+#include <initializer_list>
+#include <iostream>
+
+#include <Eigen/Dense>
+
+#include "globales.h"
+#include "model/coeficiente.h"
+
+namespace {
+
+const char* const archivoResultados = "resultados.txt";
+
+// Loops run to the counts, but never past what the container really holds.
+int hasta(int cuenta, std::size_t tamano)
+{
+    return std::max(0, std::min(cuenta, static_cast<int>(tamano)));
+}
+
+// Each section after the first starts with two line breaks and its heading.
+void escribirEncabezado(const char* titulo)
+{
+    resultados << "\n\n" << titulo;
+}
+
+// One row of a matrix after its label, aligned within its own line; a row
+// the matrix does not hold leaves the label alone on its line.
+void escribirFila(const char* rotulo, const Eigen::MatrixXd& m, Eigen::Index fila)
+{
+    resultados << rotulo;
+    if (fila < m.rows()) {
+        resultados << m.row(fila);
+    }
+    resultados << "\n";
+}
+
+void escribirFilas(const Eigen::MatrixXd& m, std::initializer_list<const char*> rotulos)
+{
+    Eigen::Index fila = 0;
+    for (const char* rotulo : rotulos) {
+        escribirFila(rotulo, m, fila++);
+    }
+}
+
+void escribirNumeroDeBarra(objBarra2d& b)
+{
+    resultados << "#_barra: " << b.getNoBarraUsuario() << "\n";
+}
+
+// One labelled matrix of a member block, its subtitle first when it has one.
+struct Bloque {
+    const char* subtitulo;
+    const Eigen::MatrixXd& matriz;
+    std::initializer_list<const char*> rotulos;
+};
+
+// A member block: its number, then its matrices row by row, then an empty line.
+void escribirBloquesDeBarra(objBarra2d& b, std::initializer_list<Bloque> bloques)
+{
+    escribirNumeroDeBarra(b);
+    for (const Bloque& bloque : bloques) {
+        resultados << bloque.subtitulo;
+        escribirFilas(bloque.matriz, bloque.rotulos);
+    }
+    resultados << "\n";
+}
+
+void escribirNudos()
+{
+    resultados << "#Nudo CoordX coordY\n";
+    for (int i = 0; i < hasta(noNudos, nudo.size()); ++i) {
+        resultados << nudo[i].getNoNudoUsuario() << " " << nudo[i].getX() << " " << nudo[i].getY()
+                   << "\n";
+    }
+}
+
+void escribirApoyos()
+{
+    escribirEncabezado("Apoyado = 1; sin Apoyo = 0\n");
+    resultados << "#Nudo | ApoyoX | ApoyoY | giro\n";
+    for (int i = 0; i < hasta(noNudos, nudo.size()); ++i) {
+        const Eigen::Vector3i apoyo = nudo[i].getApoyo();
+        resultados << nudo[i].getNoNudo();
+        for (int k = 0; k < 3; ++k) {
+            resultados << " " << apoyo(k);
+        }
+        resultados << "\n";
+    }
+}
+
+void escribirRigidezDeBarra(objBarra2d& b)
+{
+    // Fetched first, in this order, so that the member's own messages for
+    // missing data come out in a fixed sequence.
+    const int numero = b.getNoBarraUsuario();
+    const int inicio = b.getNudoInicioUsuario();
+    const int fin = b.getNudoFinalUsuario();
+    const double longitud = b.getLongitud();
+    const double angulo = b.getAngulo();
+    const double area = b.getArea();
+    const double inercia = b.getInercia();
+    const double modE = b.getModE();
+    const Eigen::MatrixXd k = b.getKGlobal();
+    const Eigen::VectorXi gdl = b.getGdl();
+
+    resultados << "#_barra: " << numero << "\n"
+               << "nudo_Inicio: " << inicio << "\n"
+               << "nudo_final: " << fin << "\n"
+               << "longitud: " << longitud << "\n"
+               << "angulo: " << angulo << "\n"
+               << "Area: " << area << "\n"
+               << "Inercia: " << inercia << "\n"
+               << "modE: " << modE << "\n"
+               << "grados_de_libertad: " << (gdl.array() + 1).matrix().transpose() << "\n"
+               << "Matriz_de_Rigidez:\n"
+               << k << "\n\n";
+}
+
+void escribirCargasDistribuidas(objBarra2d& b)
+{
+    // Each load column goes out as one line, one value per combination.
+    const Eigen::MatrixXd porColumna = b.getMatrizCargasCombo().transpose();
+    escribirBloquesDeBarra(b, {{"", porColumna,
+                                {"f_paralela_inicio: ", "f_paralela_fin: ", "q_perpend_inicio: ",
+                                 "q_perpend_fin: "}}});
+}
+
+void escribirCargasEquivalentes(objBarra2d& b)
+{
+    const Eigen::MatrixXd locales = b.getCargasEquivalentesLocales();
+    const Eigen::MatrixXd globales = b.getCargasEquivalentesGlobales();
+    escribirBloquesDeBarra(
+        b, {{"fuerzas Equivalentes LOCALES:\n", locales,
+             {"F1: ", "F2: ", "M3: ", "F4: ", "F5: ", "M6: "}},
+            {"fuerzas Equivalentes GLOBALES:\n", globales,
+             {"Fx1: ", "Fy2: ", "Mz3: ", "Fx4: ", "Fy5: ", "Mz6: "}}});
+}
+
+void escribirDesplazamientosDeBarra(objBarra2d& b)
+{
+    // The member-axis matrix is fetched first but written second.
+    const Eigen::MatrixXd locales = b.getDesplazamientosLocales();
+    const Eigen::MatrixXd globales = b.getDesplazamientosGlobales();
+    escribirBloquesDeBarra(
+        b, {{"Desplazamientos Globales [uGlobal]:\n", globales,
+             {"ux: ", "uy: ", "Giro: ", "ux: ", "uy: ", "Giro: "}},
+            {"Desplazamientos Locales [uLocal] = [T]*[uGlobal]:\n", locales,
+             {"u1: ", "u2: ", "u3: ", "u4: ", "u5: ", "u6: "}}});
+}
+
+void escribirConstantes(objBarra2d& b)
+{
+    const Eigen::MatrixXd constantes = b.getConstantesIntegracion();
+    escribirBloquesDeBarra(
+        b, {{"Constantes:\n", constantes, {"A: ", "B: ", "C1: ", "C2: ", "C3: ", "C4: "}}});
+}
+
+// The force queries read the member's result columns; a member holding
+// fewer of them than noCombos is asked only for those it has.
+int combosConResultados(objBarra2d& b)
+{
+    const Eigen::Index columnas =
+        std::min(b.getConstantesIntegracion().cols(), b.getDesplazamientosLocales().cols());
+    return static_cast<int>(std::min<Eigen::Index>(std::max(0, noCombos), columnas));
+}
+
+void escribirExtremos(const char* inicio, const char* fin, const Eigen::MatrixXd& solicitacion)
+{
+    resultados << inicio << coeficiente(solicitacion, 1, 0) << "\n"
+               << fin << coeficiente(solicitacion, 1, 1) << "\n";
+}
+
+void escribirSolicitaciones(objBarra2d& b)
+{
+    const int combos = combosConResultados(b);
+    for (int c = 0; c < combos; ++c) {
+        const Eigen::MatrixXd axial = b.getSolicitacionAxial(c, 2);
+        const Eigen::MatrixXd cortante = b.getSolicitacionCortante(c, 2);
+        const Eigen::MatrixXd momento = b.getSolicitacionMomento(c, 2);
+        escribirNumeroDeBarra(b);
+        resultados << "combo: " << c + 1 << "\n";
+        escribirExtremos("N_inicio: ", "N_fin: ", axial);
+        escribirExtremos("V_inicio: ", "V_fin: ", cortante);
+        escribirExtremos("M_inicio: ", "M_fin: ", momento);
+    }
+    resultados << "\n";
+}
+
+void escribirSeccionDeBarras(const char* titulo, void (*bloque)(objBarra2d&))
+{
+    escribirEncabezado(titulo);
+    for (int i = 0; i < hasta(noBarras, barra.size()); ++i) {
+        bloque(barra[i]);
+    }
+}
+
+void escribirMatrizEstructura(const char* titulo, const Eigen::MatrixXd& m)
+{
+    escribirEncabezado(titulo);
+    resultados << "\n" << m << "\n";
+}
+
+void escribirReporte()
+{
+    escribirNudos();
+    escribirApoyos();
+    escribirSeccionDeBarras("Matrices de Rigidez de Barras\n", escribirRigidezDeBarra);
+    escribirMatrizEstructura("MATRIZ DE RIGIDEZ DE TODA LA ESTRUCTURA: ", kEstructura);
+    escribirSeccionDeBarras("CARGAS DISTRIBUIDAS LOCALES PARA CADA BARRA:\n",
+                            escribirCargasDistribuidas);
+    escribirSeccionDeBarras("CARGAS EQUIVALENTES LOCALES Y GLOBALES PARA CADA BARRA:\n",
+                            escribirCargasEquivalentes);
+    escribirMatrizEstructura("VECTOR DE CARGAS DE TODA LA ESTRUCTURA", pCombo);
+    escribirMatrizEstructura("VECTOR DE DESPLAZAMIENTOS", u);
+    escribirSeccionDeBarras("VECTOR DE DESPLAZAMIENTOS GLOBALES Y LOCALES PARA CADA BARRA\n",
+                            escribirDesplazamientosDeBarra);
+    escribirSeccionDeBarras("CONSTANTES DE INTEGRACIÓN DE CADA BARRA:\n", escribirConstantes);
+    escribirSeccionDeBarras("SOLICITACIONES DE CADA BARRA EN LOS EXTREMOS:\n",
+                            escribirSolicitaciones);
+    resultados << "\n\n";
+}
+
+void avisarFalloDeEscritura()
+{
+    std::cout << "No se pudo escribir el archivo " << archivoResultados << std::endl;
+}
+
+}  // namespace
+
+void funcionImprimirResultados()
+{
+    // Without a completed analysis there is nothing true to report, and an
+    // older report stays as it was.
+    if (!modeloAnalizado) {
+        return;
+    }
+    if (resultados.is_open()) {
+        resultados.close();
+    }
+    resultados.clear();
+    resultados.open(archivoResultados, std::ios::out);
+    if (!resultados.is_open()) {
+        avisarFalloDeEscritura();
+        return;
+    }
+    escribirReporte();
+    resultados.close();
+    if (resultados.fail()) {
+        avisarFalloDeEscritura();
+    }
+}

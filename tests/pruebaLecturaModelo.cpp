@@ -1,0 +1,411 @@
+// Model reading: reading order and progress lines, number-to-index maps,
+// precedence rules, combinations, display settings and bad input.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "globales.h"
+#include "input/funcionLeerArchivo.h"
+
+namespace {
+
+// Reads the model from a path and returns what the reading printed.
+std::string leer(const std::string& ruta)
+{
+    nombreArchivo = ruta;
+    nudo.clear();
+    barra.clear();
+    testing::internal::CaptureStdout();
+    funcionLeerArchivo();
+    return testing::internal::GetCapturedStdout();
+}
+
+std::string rutaTemporal(const std::string& nombre)
+{
+    return (std::filesystem::temp_directory_path() / nombre).string();
+}
+
+// Reads the model from a file that holds exactly the given text.
+std::string leerTexto(const std::string& contenido)
+{
+    const std::string ruta = rutaTemporal("pruebaLecturaModelo.txt");
+    std::ofstream(ruta, std::ios::binary) << contenido;
+    return leer(ruta);
+}
+
+const std::string avisosDeEscalas =
+    "Advertencia: no se encontró ningún real con etiqueta escalaDeflexion:\n"
+    "Advertencia: no se encontró ningún real con etiqueta escalaM:\n"
+    "Advertencia: no se encontró ningún real con etiqueta escalaV:\n"
+    "Advertencia: no se encontró ningún real con etiqueta escalaN:\n"
+    "Advertencia: no se encontró ningún real con etiqueta escalaTexto:\n"
+    "Advertencia: no se encontró ningún real con etiqueta escalaApoyo:\n";
+const std::string avisoPrecision = "Advertencia: no se encontró ningún entero con etiqueta precision:\n";
+const std::string avisoCarga = "Advertencia: no se encontró ningún real con etiqueta escalaCarga:\n";
+
+const std::string salidaEjemplo =
+    "lectura de nudos OK Num Nudos = 4\n"
+    "lectura de barras OK Num Barras = 3\n"
+    "punteros de nudos internos OK\n"
+    "puntero de barras internas OK\n"
+    "transferencia de coord a nudos[i] OK\n"
+    "transferencia de apoyos a nudo[i] OK\n"
+    "transferencia de resortes a nudo[i] OK\n"
+    "transferencia de cargas puntuales a nudo[i] OK\n"
+    "transferencia de combos a nudo[i] OK\n"
+    "transferencia de coord a barra[i] OK\n"
+    "transferencia de secciones rect a barra[i] OK\n"
+    "transferencia de secciones gen a barra[i] OK\n"
+    "transferencia de articulaciones a barra[i] OK\n"
+    "transferencia de cargas Locales a barra[i] OK\n"
+    "Lectura de pesoPropio ---> OK\n"
+    "transferencia de combos a barra[i] OK\n" +
+    avisosDeEscalas + avisoCarga;
+
+// The model of the worked example, as its blocks describe it.
+void comprobarModeloEjemplo()
+{
+    ASSERT_EQ(noNudos, 4);
+    ASSERT_EQ(noBarras, 3);
+    ASSERT_EQ(noCombos, 2);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(nudo[i].getNoNudo(), i);
+        EXPECT_EQ(nudo[i].getNoNudoUsuario(), i + 1);
+        EXPECT_EQ(nudo[i].getCantidadDeCombos(), 2);
+    }
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(barra[i].getNoBarraUsuario(), 10 * (i + 1));
+        EXPECT_EQ(barra[i].getMatrizCargasCombo().rows(), 2);
+    }
+    EXPECT_EQ(nudo[2].getX(), 6.0);
+    EXPECT_EQ(nudo[2].getY(), 4.0);
+    EXPECT_EQ(nudo[0].getApoyo(), Eigen::Vector3i(1, 1, 1));
+    EXPECT_EQ(nudo[3].getApoyo(), Eigen::Vector3i(1, 1, 0));
+    EXPECT_EQ(nudo[1].getApoyo(), Eigen::Vector3i(0, 0, 0));
+    EXPECT_EQ(nudo[2].getResorteY(), 500.0);
+    EXPECT_EQ(nudo[1].getNombreCombo(1), "C2");
+    EXPECT_DOUBLE_EQ(nudo[1].getPxCombo(1), 0.8 * 15);
+    EXPECT_EQ(nudo[1].getPxCombo(0), 0.0);
+
+    EXPECT_EQ(barra[1].getNudoInicioUsuario(), 2);
+    EXPECT_EQ(barra[1].getNudoFinalUsuario(), 3);
+    EXPECT_EQ(barra[1].getXf(), 6.0);
+    EXPECT_EQ(barra[1].getArticulacionInicio(), 1);
+    EXPECT_EQ(barra[1].getArticulacionFin(), 0);
+    EXPECT_EQ(barra[1].getNombreDeSeccion(), "VIGA");
+    EXPECT_EQ(barra[1].getArea(), 0.02);
+    EXPECT_EQ(barra[1].getInercia(), 0.0004);
+    EXPECT_EQ(barra[0].getNombreDeSeccion(), "COL");
+    EXPECT_DOUBLE_EQ(barra[0].getArea(), 0.12);
+    EXPECT_DOUBLE_EQ(barra[2].getInercia(), 0.3 * 0.4 * 0.4 * 0.4 / 12);
+    EXPECT_EQ(barra[2].getModE(), 2.5e7);
+    // Beam 20: self-weight 0.02 * 78 = 1.56 down, live load 10 down.
+    EXPECT_NEAR(barra[1].getQInicioCombo(0), -1.4 * 1.56, 1e-12);
+    EXPECT_NEAR(barra[1].getQFinCombo(1), -1.2 * 1.56 - 1.6 * 10, 1e-12);
+    // Column 10 points up: its self-weight 0.12 * 24 acts along -x.
+    EXPECT_NEAR(barra[0].getFInicioCombo(0), -1.4 * 0.12 * 24, 1e-12);
+    EXPECT_NEAR(barra[0].getQInicioCombo(0), 0.0, 1e-12);
+
+    EXPECT_EQ(precision, 2);
+    EXPECT_EQ(escalaDef, 100.0);
+    EXPECT_EQ(escalaM, 0.1);
+    EXPECT_EQ(escalaV, 0.1);
+    EXPECT_EQ(escalaN, 0.01);
+    EXPECT_EQ(escalaTexto, 0.15);
+    EXPECT_EQ(escalaApoyo, 0.0);
+    EXPECT_EQ(escalaCarga, 0.1);
+}
+
+}  // namespace
+
+TEST(LecturaModelo, EjemploTrabajado)
+{
+    modeloAnalizado = true;
+    EXPECT_EQ(leer("../examples/ejemplo.txt"), salidaEjemplo);
+    EXPECT_TRUE(lecturaCorrecta);
+    EXPECT_FALSE(modeloAnalizado);
+    comprobarModeloEjemplo();
+}
+
+// The same blocks in another order, free words between them and the generic
+// section ahead of the rectangular one give the same model.
+TEST(LecturaModelo, ElOrdenDeLosBloquesNoCambiaElModelo)
+{
+    EXPECT_EQ(leer("datos/ejemploReordenado.txt"), salidaEjemplo);
+    EXPECT_TRUE(lecturaCorrecta);
+    comprobarModeloEjemplo();
+}
+
+TEST(LecturaModelo, PrecedenciaYSumaDeCargas)
+{
+    leerTexto("nudos: 1 0 0 2 4 0 3 8 0\n"
+              "barras: 1 1 2 2 2 3\n"
+              "apoyo: 1 1 1 1 3\n"
+              "apoyo: 0 1 0 3\n"
+              "resorte: 10 20 30 2 resorte: 1 2 3 2\n"
+              "articulacion: 1 0 1 2 articulacion: 0 1 2\n"
+              "puntual: P 0 -5 0 2 2\n"
+              "puntual: P 1 0 0 2\n"
+              "seccionGenerica: G 0.5 0.25 2e8 0 1\n"
+              "seccionRectangular: R 0.2 0.3 3e7 0 1 2\n"
+              "seccionRectangular: R2 0.1 0.2 2e7 0 2\n"
+              "distribuidaLocal: Q 0 0 -2 -2 1 1\n"
+              "combo: C 2 P 1 Q\n");
+    EXPECT_TRUE(lecturaCorrecta);
+    EXPECT_EQ(nudo[0].getApoyo(), Eigen::Vector3i(1, 1, 1));
+    EXPECT_EQ(nudo[2].getApoyo(), Eigen::Vector3i(0, 1, 0));
+    EXPECT_EQ(nudo[1].getResorteX(), 1.0);
+    EXPECT_EQ(barra[0].getArticulacionInicio(), 1);
+    EXPECT_EQ(barra[1].getArticulacionInicio(), 0);
+    EXPECT_EQ(barra[1].getArticulacionFin(), 1);
+    // A node named twice in one block takes two load rows; blocks add.
+    EXPECT_DOUBLE_EQ(nudo[1].getPyCombo(0), 2 * -10.0);
+    EXPECT_DOUBLE_EQ(nudo[1].getPxCombo(0), 2 * 1.0);
+    // The generic section comes last, wherever its block stands.
+    EXPECT_EQ(barra[0].getNombreDeSeccion(), "G");
+    EXPECT_EQ(barra[0].getArea(), 0.5);
+    EXPECT_EQ(barra[0].getModE(), 2e8);
+    EXPECT_EQ(barra[1].getNombreDeSeccion(), "R2");
+    EXPECT_DOUBLE_EQ(barra[1].getArea(), 0.02);
+    EXPECT_DOUBLE_EQ(barra[0].getQInicioCombo(0), -4.0);
+    EXPECT_DOUBLE_EQ(barra[1].getQInicioCombo(0), 0.0);
+}
+
+TEST(LecturaModelo, NumerosDeUsuarioConHuecosYFilasDesordenadas)
+{
+    leerTexto("nudos: 10 8 0 1 0 0 5 4 0 2000000000 4 3\n"
+              "barras: 7 1 5 3 5 10 2147483647 5 2000000000\n"
+              "apoyo: 1 1 1 1 apoyo: 0 1 0 10\n"
+              "articulacion: 1 1 2147483647\n");
+    EXPECT_TRUE(lecturaCorrecta);
+    ASSERT_EQ(noNudos, 4);
+    EXPECT_EQ(nudo[1].getNoNudo(), 1);
+    EXPECT_EQ(nudo[1].getApoyo(), Eigen::Vector3i(1, 1, 1));
+    EXPECT_EQ(nudo[0].getApoyo(), Eigen::Vector3i(0, 1, 0));
+    EXPECT_EQ(nudo[3].getNoNudoUsuario(), 2000000000);
+    ASSERT_EQ(noBarras, 3);
+    EXPECT_EQ(barra[0].getXf(), 4.0);
+    EXPECT_EQ(barra[1].getXf(), 8.0);
+    EXPECT_EQ(barra[2].getYf(), 3.0);
+    EXPECT_EQ(barra[2].getArticulacionInicio(), 1);
+    EXPECT_EQ(barra[0].getArticulacionInicio(), 0);
+}
+
+TEST(LecturaModelo, AjustesDeVisualizacion)
+{
+    struct Caso {
+        std::string texto;
+        double escalaM;
+        int precision;
+    };
+    const Caso casos[] = {
+        {"escalaM: 0.5 precision: 5", 0.5, 5},
+        {"escalaM: 0 precision: 0", 0.1, 0},
+        {"escalaM: -2 precision: -1", 0.1, 3},
+        {"escalaM: 2 escalaM: 3 precision: -4", 3, -4},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.texto);
+        escalaM = 7.0;
+        leerTexto("nudos: 1 0 0 " + c.texto);
+        EXPECT_EQ(escalaM, c.escalaM);
+        EXPECT_EQ(precision, c.precision);
+    }
+    const std::string salida = leerTexto("nudos: 1 0 0 escalaDeflexion: 50 escalaV: 0.2 escalaN: 0.02 "
+                                         "escalaTexto: 0.3 escalaApoyo: 0.4 escalaCarga: 0.5 escalaM: 1E-2 "
+                                         "precision: 1");
+    EXPECT_EQ(salida.find("Advertencia"), std::string::npos);
+    EXPECT_EQ(escalaDef, 50.0);
+    EXPECT_EQ(escalaV, 0.2);
+    EXPECT_EQ(escalaN, 0.02);
+    EXPECT_EQ(escalaTexto, 0.3);
+    EXPECT_EQ(escalaApoyo, 0.4);
+    EXPECT_EQ(escalaCarga, 0.5);
+    EXPECT_EQ(escalaM, 0.01);
+    EXPECT_EQ(precision, 1);
+}
+
+TEST(LecturaModelo, SoloNudos)
+{
+    EXPECT_EQ(leerTexto("nudos: 1 0 0 2 5 0 pesoPropio: PP"),
+              "lectura de nudos OK Num Nudos = 2\n"
+              "lectura de barras OK Num Barras = 0\n"
+              "punteros de nudos internos OK\n"
+              "transferencia de coord a nudos[i] OK\n"
+              "Lectura de pesoPropio ---> OK\n" +
+                  avisosDeEscalas + avisoPrecision + avisoCarga);
+    EXPECT_TRUE(lecturaCorrecta);
+    EXPECT_EQ(noBarras, 0);
+    EXPECT_EQ(noCombos, 0);
+    EXPECT_TRUE(barra.empty());
+    EXPECT_EQ(nudo[1].getCantidadDeCombos(), 0);
+}
+
+TEST(LecturaModelo, PesoPropioDosVeces)
+{
+    const std::string salida = leerTexto("nudos: 1 0 0 2 5 0 barras: 1 1 2 seccionGenerica: S 1 1 1 10 1\n"
+                                         "pesoPropio: PP pesoPropio: PP combo: C 1 PP");
+    EXPECT_NE(salida.find("transferencia de combos a nudo[i] OK\n"), std::string::npos);
+    EXPECT_NE(salida.find("No usar la etiqueta *pesoPropio:* más de una vez\n"), std::string::npos);
+    EXPECT_EQ(salida.find("Lectura de pesoPropio"), std::string::npos);
+    EXPECT_EQ(barra[0].getQInicioCombo(0), 0.0);
+    EXPECT_FALSE(lecturaCorrecta);
+}
+
+TEST(LecturaModelo, UnaSegundaLecturaSigueAlArchivoEditado)
+{
+    leerTexto("nudos: 1 0 0 2 5 0 barras: 1 1 2 combo: C 1 P escalaM: 0.5");
+    EXPECT_EQ(noBarras, 1);
+    EXPECT_EQ(noCombos, 1);
+    escalaV = 9.0;
+    leerTexto("nudos: 1 0 0 2 5 0 3 5 5");
+    EXPECT_EQ(noNudos, 3);
+    EXPECT_EQ(noBarras, 0);
+    EXPECT_EQ(noCombos, 0);
+    EXPECT_TRUE(barra.empty());
+    EXPECT_EQ(escalaM, 0.1);
+    EXPECT_EQ(escalaV, 0.1);
+}
+
+TEST(LecturaModelo, UnArchivoQueNoSeAbreNoSeLee)
+{
+    const std::string ruta = "datos/noExiste.txt";
+    escalaM = 5.0;
+    EXPECT_EQ(leer(ruta), "Error: no se puede abrir el archivo de datos datos/noExiste.txt\n");
+    EXPECT_FALSE(lecturaCorrecta);
+    EXPECT_EQ(noNudos, 0);
+    EXPECT_EQ(noBarras, 0);
+    EXPECT_EQ(noCombos, 0);
+    EXPECT_TRUE(nudo.empty());
+    EXPECT_EQ(escalaM, 0.1);
+    EXPECT_EQ(precision, 3);
+}
+
+// Every progress line stays where it is; the error line joins them.
+TEST(LecturaModelo, UnNudoQueNingunaFilaLlevaNoSeRedirige)
+{
+    const std::string salida = leerTexto("nudos: 1 0 0 5 4 0 10 8 0 barras: 1 1 5 apoyo: 1 1 1 7 5 combo: C 1 P");
+    EXPECT_EQ(salida, "lectura de nudos OK Num Nudos = 3\n"
+                      "lectura de barras OK Num Barras = 1\n"
+                      "punteros de nudos internos OK\n"
+                      "puntero de barras internas OK\n"
+                      "transferencia de coord a nudos[i] OK\n"
+                      "Error: la etiqueta apoyo: nombra el número de nudo 7, que no está en la tabla nudos:\n"
+                      "transferencia de apoyos a nudo[i] OK\n"
+                      "transferencia de combos a nudo[i] OK\n"
+                      "transferencia de coord a barra[i] OK\n"
+                      "transferencia de secciones rect a barra[i] OK\n"
+                      "transferencia de secciones gen a barra[i] OK\n"
+                      "No se calculará el peso propio de la estructura\n"
+                      "transferencia de combos a barra[i] OK\n" +
+                          avisosDeEscalas + avisoPrecision + avisoCarga);
+    EXPECT_FALSE(lecturaCorrecta);
+    EXPECT_EQ(nudo[0].getApoyo(), Eigen::Vector3i(0, 0, 0));
+    EXPECT_EQ(nudo[1].getApoyo(), Eigen::Vector3i(1, 1, 1));
+}
+
+TEST(LecturaModelo, EntradaErronea)
+{
+    struct Caso {
+        std::string texto;
+        std::string linea;
+    };
+    const std::string base = "nudos: 1 0 0 2 4 0 barras: 10 1 2 ";
+    const Caso casos[] = {
+        {"nudos: 1 0 e 2 4 0", "Error: el valor e de la etiqueta nudos: no es un número válido"},
+        {base + "resorte: 1e999 0 0 2", "Error: el valor 1e999 de la etiqueta resorte: no es un número válido"},
+        {base + "combo: C . P", "Error: el valor . de la etiqueta combo: no es un número válido"},
+        {base + "escalaM: x", "Error: el valor x de la etiqueta escalaM: no es un número válido"},
+        {base + "precision:", "Error: falta el valor de la etiqueta precision: al final del archivo"},
+        {base + "apoyo: 1 1 1 -1", "Error: la etiqueta apoyo: nombra el número de nudo -1, que no está en la tabla nudos:"},
+        {base + "apoyo: 1 1 1 3", "Error: la etiqueta apoyo: nombra el número de nudo 3, que no está en la tabla nudos:"},
+        {base + "puntual: P 1 0 0 1e12",
+         "Error: la etiqueta puntual: nombra el número de nudo 1000000000000, que no está en la tabla nudos:"},
+        {base + "seccionGenerica: S 1 1 1 0 11",
+         "Error: la etiqueta seccionGenerica: nombra el número de barra 11, que no está en la tabla barras:"},
+        {"nudos: 1 0 0 articulacion: 1 0 1",
+         "Error: la etiqueta articulacion: nombra el número de barra 1, que no está en la tabla barras:"},
+        {"nudos: 1 0 0 2 4 0 barras: 10 1 3",
+         "Error: la etiqueta barras: nombra el número de nudo 3, que no está en la tabla nudos:"},
+        {"nudos: 1 0 0 2 4 0 1 8 0", "Error: el número de nudo 1 se repite en la tabla nudos:"},
+        {"nudos: 1 0 0 2 4 0 barras: 10 1 2 10 2 1", "Error: el número de barra 10 se repite en la tabla barras:"},
+        {"nudos: -3 0 0 2 4 0", "Error: número de nudo no válido en la tabla nudos: -3"},
+        {"nudos: 1 0 0 nudos: 2 4 0", "Error: la etiqueta nudos: aparece 2 veces; la tabla se da una sola vez"},
+        {base + "barras: 20 2 1", "Error: la etiqueta barras: aparece 2 veces; la tabla se da una sola vez"},
+        {"barras: 10 1 2", "Error: la tabla nudos: no tiene ningún nudo"},
+        {"nudos: 1 0 0 2 4 0 barras: 10 1 2 20", "Faltan datos para completar la matriz barras:"},
+        {base + "puntual: P 1 0", "Error: faltan datos en el bloque puntual: P: tiene 2 de sus 3 números fijos"},
+        {base + "seccionRectangular: R 1 1 1", "Error: faltan datos en el bloque seccionRectangular: R: tiene 3 de sus 4 números fijos"},
+        {base + "distribuidaGlobal: Q 1 1 0", "Error: faltan datos en el bloque distribuidaGlobal: Q: tiene 3 de sus 4 números fijos"},
+        {base + "articulacion: 2 0 10", "Error: códigos de articulación distintos de 0 y 1 en la etiqueta articulacion: 2 0"},
+        {base + "apoyo: 1 1e10 1 1", "Error: códigos de apoyo fuera de rango en la etiqueta apoyo: 1 10000000000 1"},
+        {base + "combo: C1 combo: C2 1 P", "Error: el combo C1 no tiene ningún par de factor y caso de carga"},
+        {base + "combo: C1 1 P combo: C1 2 P", "Error: el nombre de combo C1 se repite"},
+        {base + "combo: C1 1 P 0.5", "Error: al combo C1 le falta el caso de carga de su último factor 0.5"},
+        {"nudos: 1 0 0 2 4 0 barras: 10 1 1", "Error: la barra 10 tiene longitud nula (nudos 1 y 1)"},
+        {"nudos: 1 0 0 2 0 0 barras: 10 1 2", "Error: la barra 10 tiene longitud nula (nudos 1 y 2)"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.texto);
+        const std::string salida = leerTexto(c.texto);
+        EXPECT_NE(salida.find(c.linea + "\n"), std::string::npos) << salida;
+        EXPECT_FALSE(lecturaCorrecta);
+        EXPECT_EQ(static_cast<size_t>(noNudos), nudo.size());
+        EXPECT_EQ(static_cast<size_t>(noBarras), barra.size());
+    }
+}
+
+// Afterwards every node and member holds exactly noCombos rows.
+TEST(LecturaModelo, CombosMalFormadosNoDesalineanLasFilas)
+{
+    const std::string salida = leerTexto("nudos: 1 0 0 2 4 0 barras: 10 1 2\n"
+                                         "puntual: P 0 -1 0 2 distribuidaLocal: Q 0 0 -3 -3 10\n"
+                                         "combo: A combo: B 1 P combo: B 2 Q combo: D 3 P 1");
+    EXPECT_FALSE(lecturaCorrecta);
+    ASSERT_EQ(noCombos, 2);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(nudo[i].getCantidadDeCombos(), 2);
+    }
+    EXPECT_EQ(barra[0].getMatrizCargasCombo().rows(), 2);
+    EXPECT_EQ(nudo[1].getNombreCombo(0), "B");
+    EXPECT_EQ(nudo[1].getNombreCombo(1), "D");
+    EXPECT_DOUBLE_EQ(nudo[1].getPyCombo(0), -1.0);
+    EXPECT_DOUBLE_EQ(nudo[1].getPyCombo(1), -3.0);
+    EXPECT_DOUBLE_EQ(barra[0].getQInicioCombo(0), -6.0);
+    EXPECT_DOUBLE_EQ(barra[0].getQInicioCombo(1), 0.0);
+}
+
+TEST(LecturaModelo, SinCombos)
+{
+    const std::string salida = leerTexto("nudos: 1 0 0 2 4 0 barras: 10 1 2");
+    EXPECT_EQ(salida.find("combos"), std::string::npos);
+    EXPECT_TRUE(lecturaCorrecta);
+    EXPECT_EQ(noCombos, 0);
+    EXPECT_EQ(nudo[0].getCantidadDeCombos(), 0);
+    EXPECT_EQ(barra[0].getMatrizCargasCombo().rows(), 0);
+}
+
+TEST(LecturaModelo, EjemplosSeLeenSinErrores)
+{
+    struct Caso {
+        std::string archivo;
+        int nudos;
+        int barras;
+        int combos;
+    };
+    const Caso casos[] = {
+        {"voladizo.txt", 2, 1, 2},     {"vigaContinua.txt", 3, 2, 1}, {"portico.txt", 5, 4, 2},
+        {"cercha.txt", 3, 3, 1},       {"articulacionResorte.txt", 3, 2, 1},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.archivo);
+        const std::string salida = leer("../examples/" + c.archivo);
+        EXPECT_EQ(salida.find("Error"), std::string::npos) << salida;
+        EXPECT_TRUE(lecturaCorrecta);
+        EXPECT_EQ(noNudos, c.nudos);
+        EXPECT_EQ(noBarras, c.barras);
+        EXPECT_EQ(noCombos, c.combos);
+    }
+}

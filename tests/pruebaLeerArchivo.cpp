@@ -1,0 +1,281 @@
+// Tag queries: tokens and number tokens, runs, tables, single numbers,
+// pair walks and the unreadable file.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "input/claseLeerArchivo.h"
+
+namespace {
+
+// A reader over a file that holds exactly the given text.
+claseLeerArchivo lectorDe(const std::string& contenido)
+{
+    static int contador = 0;
+    const std::filesystem::path ruta = std::filesystem::temp_directory_path() /
+                                       ("pruebaLeerArchivo" + std::to_string(++contador) + ".txt");
+    std::ofstream(ruta, std::ios::binary) << contenido;
+    claseLeerArchivo lector;
+    lector.setNombreArchivo(ruta.string());
+    return lector;
+}
+
+}  // namespace
+
+TEST(LeerArchivo, TablaDeTokens)
+{
+    struct Caso {
+        std::string token;
+        bool esNumero;
+        double real;  // as the value of a single-number tag; NAN: does not convert
+        double entero;
+    };
+    const double X = NAN;
+    const Caso casos[] = {
+        {"1.5e3", true, 1500, 1},   {"-1.5e-3", true, -0.0015, -1}, {"-.5", true, -0.5, X},
+        {"2-1", true, 2, 2},        {"3e", true, 3, 3},             {"2.9", true, 2.9, 2},
+        {"e", true, X, X},          {"-", true, X, X},              {"+", true, X, X},
+        {".", true, X, X},          {"--", true, X, X},             {"1E5", false, 100000, 1},
+        {"1,5", false, 1, 1},       {"PP", false, X, X},            {"x1", false, X, X},
+        {"1e999", true, X, 1},      {"+7", true, 7, 7},             {"+-7", true, X, X},
+        {"99999999999", true, 99999999999.0, X},                   {"inf", false, X, X},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.token);
+        claseLeerArchivo lector = lectorDe("v: " + c.token + "\n");
+        EXPECT_EQ(lector.esNumero(c.token), c.esNumero);
+
+        testing::internal::CaptureStdout();
+        const double real = lector.getReal("v:");
+        const int entero = lector.getEntero("v:");
+        const std::string salida = testing::internal::GetCapturedStdout();
+        const std::string lineaError = "Error: el valor " + c.token + " de la etiqueta v: no es un número válido\n";
+        EXPECT_EQ(real, std::isnan(c.real) ? -1.0 : c.real);
+        EXPECT_EQ(entero, std::isnan(c.entero) ? -1 : static_cast<int>(c.entero));
+        const int errores = (std::isnan(c.real) ? 1 : 0) + (std::isnan(c.entero) ? 1 : 0);
+        std::string esperada;
+        for (int i = 0; i < errores; ++i) {
+            esperada += lineaError;
+        }
+        EXPECT_EQ(salida, esperada);
+        EXPECT_EQ(lector.getLecturaSinErrores(), errores == 0);
+    }
+}
+
+TEST(LeerArchivo, UnNumeroDeUnaCorridaQueNoConvierteSeInforma)
+{
+    claseLeerArchivo lector = lectorDe("apoyo: 1 e 0 3\n");
+    testing::internal::CaptureStdout();
+    const std::vector<double> v = lector.getMatrizEtiquetaRepetida("apoyo:", 1, 0);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "Error: el valor e de la etiqueta apoyo: no es un número válido\n");
+    EXPECT_EQ(v, (std::vector<double>{1, 0, 0, 3}));
+    EXPECT_FALSE(lector.getLecturaSinErrores());
+}
+
+TEST(LeerArchivo, LasEtiquetasSonTokensEnteros)
+{
+    claseLeerArchivo lector = lectorDe("Nudos: 1 nudos 2 nudos:3 4\nnudos: 5\tcombo: C 1.2 nudos:");
+    EXPECT_EQ(lector.getNoEtiquetas("nudos:"), 2);
+    EXPECT_EQ(lector.getString("nudos:", 1), "5");
+    // The tag as the last token counts; nothing follows it.
+    EXPECT_EQ(lector.getString("nudos:", 2), "");
+    EXPECT_EQ(lector.getString("nudos:", 3), "");
+    EXPECT_EQ(lector.getString("combo:", 1), "C");
+}
+
+TEST(LeerArchivo, CorridasDeNumeros)
+{
+    struct Caso {
+        std::string texto;
+        std::string etiqueta;
+        int k;
+        int saltar;
+        std::vector<double> valores;
+    };
+    const Caso casos[] = {
+        {"nudos: 1 0 0 2 5 0 barras: 1 1 2", "nudos:", 1, 0, {1, 0, 0, 2, 5, 0}},
+        {"nudos: 1 0 0 PP 2 5 0", "nudos:", 1, 0, {1, 0, 0}},
+        {"v: 1 2 1E5 3", "v:", 1, 0, {1, 2}},
+        {"puntual: VIENTO 15 0 0 2 combo: C1", "puntual:", 1, 1, {15, 0, 0, 2}},
+        {"apoyo: 1 1 1 1 apoyo: 1 1 0 4 7", "apoyo:", 2, 0, {1, 1, 0, 4, 7}},
+        {"apoyo: 1 1 1 1", "apoyo:", 2, 0, {}},
+        {"apoyo: PP 1", "apoyo:", 1, 0, {}},
+        {"x 1 2 apoyo:", "apoyo:", 1, 0, {}},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.texto);
+        EXPECT_EQ(lectorDe(c.texto).getMatrizEtiquetaRepetida(c.etiqueta, c.k, c.saltar), c.valores);
+    }
+}
+
+TEST(LeerArchivo, UnaPalabraDelJuegoNumericoAlargaLaCorrida)
+{
+    claseLeerArchivo lector = lectorDe("nudos: 1 0 0 -- barras: 1 1 2");
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(lector.getMatrizEtiquetaRepetida("nudos:", 1, 0).size(), 4u);
+    testing::internal::GetCapturedStdout();
+}
+
+TEST(LeerArchivo, Tablas)
+{
+    claseLeerArchivo seis = lectorDe("nudos: 1 0 0\n2 5\n0 barras: 1 1 2");
+    const Eigen::MatrixXd m = seis.getMatriz("nudos:", 3);
+    ASSERT_EQ(m.rows(), 2);
+    ASSERT_EQ(m.cols(), 3);
+    EXPECT_EQ(m, (Eigen::MatrixXd(2, 3) << 1, 0, 0, 2, 5, 0).finished());
+
+    claseLeerArchivo siete = lectorDe("nudos: 1 0 0 2 5 0 3");
+    testing::internal::CaptureStdout();
+    const Eigen::MatrixXd incompleta = siete.getMatriz("nudos:", 3);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Faltan datos para completar la matriz nudos:\n");
+    EXPECT_EQ(incompleta.rows(), 0);
+    EXPECT_EQ(incompleta.cols(), 0);
+    EXPECT_FALSE(siete.getLecturaSinErrores());
+
+    claseLeerArchivo sinTabla = lectorDe("barras: 1 1 2");
+    testing::internal::CaptureStdout();
+    const Eigen::MatrixXd ausente = sinTabla.getMatriz("nudos:", 3);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(ausente.rows(), 0);
+    EXPECT_EQ(ausente.cols(), 3);
+    EXPECT_TRUE(sinTabla.getLecturaSinErrores());
+}
+
+// Each occurrence's run continues the table; none reaches past its own run.
+TEST(LeerArchivo, UnaTablaRepetidaUneSusCorridas)
+{
+    const Eigen::MatrixXd m = lectorDe("nudos: 1 0 0 PP nudos: 2 5 0 barras: 9").getMatriz("nudos:", 3);
+    EXPECT_EQ(m, (Eigen::MatrixXd(2, 3) << 1, 0, 0, 2, 5, 0).finished());
+}
+
+TEST(LeerArchivo, NumerosSueltos)
+{
+    EXPECT_EQ(lectorDe("precision: 2 x precision: 4").getEntero("precision:"), 4);
+    EXPECT_EQ(lectorDe("precision: 2.9").getEntero("precision:"), 2);
+    EXPECT_EQ(lectorDe("escalaM: 1E-2").getReal("escalaM:"), 0.01);
+    EXPECT_EQ(lectorDe("escalaM: 0.5 escalaM: 0.25").getReal("escalaM:"), 0.25);
+
+    claseLeerArchivo ausente = lectorDe("nudos: 1 0 0");
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(ausente.getReal("escalaM:"), -1.0);
+    EXPECT_EQ(ausente.getEntero("precision:"), -1);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "Advertencia: no se encontró ningún real con etiqueta escalaM:\n"
+              "Advertencia: no se encontró ningún entero con etiqueta precision:\n");
+    EXPECT_TRUE(ausente.getLecturaSinErrores());
+}
+
+TEST(LeerArchivo, UnNumeroSueltoSinValorAlFinalDelArchivo)
+{
+    claseLeerArchivo lector = lectorDe("precision: 2 escalaM: 0.5 precision:");
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(lector.getEntero("precision:"), -1);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "Error: falta el valor de la etiqueta precision: al final del archivo\n");
+    EXPECT_FALSE(lector.getLecturaSinErrores());
+}
+
+TEST(LeerArchivo, CuentaLaEtiquetaDondeQuieraQueEste)
+{
+    EXPECT_EQ(lectorDe("puntual: PP 1 0 0 1 combo: C 1.2 PP PP").getNoEtiquetas("PP"), 3);
+}
+
+TEST(LeerArchivo, ParesDeFactorYNombre)
+{
+    struct Caso {
+        std::string texto;
+        int k;
+        std::vector<double> factores;
+        std::vector<std::string> nombres;
+    };
+    const Caso casos[] = {
+        {"combo: U1 1.2 PP 1.6 CV escalaM: 0.1", 1, {1.2, 1.6}, {"PP", "CV"}},
+        // A name is any token, also one that looks like a number.
+        {"combo: U 1 2 3 4", 1, {1, 3}, {"2", "4"}},
+        {"combo: A 1 PP combo: B 0.9 PP -1 W", 2, {0.9, -1}, {"PP", "W"}},
+        {"combo: U1 1.2 PP 1.6", 1, {1.2, 1.6}, {"PP"}},
+        {"combo: U1 PP 1.2", 1, {}, {}},
+        {"combo: U1", 1, {}, {}},
+        {"combo: U1 1 PP", 2, {}, {}},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.texto);
+        claseLeerArchivo lector = lectorDe(c.texto);
+        EXPECT_EQ(lector.getFactoresEtiqueta("combo:", c.k, 1), c.factores);
+        EXPECT_EQ(lector.getNombresDeFactores("combo:", c.k, 1), c.nombres);
+    }
+}
+
+TEST(LeerArchivo, EsNumeroAceptaLaCadenaVacia) { EXPECT_TRUE(claseLeerArchivo().esNumero("")); }
+
+TEST(LeerArchivo, UnArchivoQueNoSeAbreSeNombraUnaVez)
+{
+    const std::string rutas[] = {"datos/noExiste.txt", std::filesystem::temp_directory_path().string()};
+    for (const std::string& ruta : rutas) {
+        SCOPED_TRACE(ruta);
+        claseLeerArchivo lector;
+        lector.setNombreArchivo(ruta);
+        testing::internal::CaptureStdout();
+        EXPECT_FALSE(lector.archivoLegible());
+        EXPECT_EQ(lector.getNoEtiquetas("nudos:"), 0);
+        EXPECT_EQ(lector.getEntero("precision:"), -1);
+        EXPECT_EQ(lector.getReal("escalaM:"), -1.0);
+        EXPECT_EQ(lector.getString("combo:", 1), "");
+        EXPECT_EQ(lector.getMatriz("nudos:", 3).rows(), 0);
+        EXPECT_TRUE(lector.getMatrizEtiquetaRepetida("apoyo:", 1, 0).empty());
+        EXPECT_TRUE(lector.getFactoresEtiqueta("combo:", 1, 1).empty());
+        EXPECT_TRUE(lector.getNombresDeFactores("combo:", 1, 1).empty());
+        EXPECT_EQ(testing::internal::GetCapturedStdout(),
+                  "Error: no se puede abrir el archivo de datos " + ruta + "\n"
+                  "Advertencia: no se encontró ningún entero con etiqueta precision:\n"
+                  "Advertencia: no se encontró ningún real con etiqueta escalaM:\n");
+        EXPECT_FALSE(lector.getLecturaSinErrores());
+    }
+}
+
+TEST(LeerArchivo, UnArchivoVacioSeLee)
+{
+    claseLeerArchivo lector = lectorDe("");
+    EXPECT_TRUE(lector.archivoLegible());
+    EXPECT_EQ(lector.getNoEtiquetas("nudos:"), 0);
+}
+
+// The input file is only read: it needs no write permission.
+TEST(LeerArchivo, UnArchivoDeSoloLecturaSeLee)
+{
+    const std::filesystem::path ruta = std::filesystem::temp_directory_path() / "pruebaSoloLectura.txt";
+    std::filesystem::remove(ruta);
+    std::ofstream(ruta) << "nudos: 1 0 0";
+    std::filesystem::permissions(ruta, std::filesystem::perms::owner_read);
+    claseLeerArchivo lector;
+    lector.setNombreArchivo(ruta.string());
+    EXPECT_TRUE(lector.archivoLegible());
+    EXPECT_EQ(lector.getNoEtiquetas("nudos:"), 1);
+    std::filesystem::permissions(ruta, std::filesystem::perms::owner_all);
+}
+
+// Several MB in a few blocks: tokens cut by a block boundary are whole, and
+// a query runs in well under a second.
+TEST(LeerArchivo, ArchivoGrande)
+{
+    std::string texto = "nudos:";
+    const int filas = 200000;
+    for (int i = 0; i < filas; ++i) {
+        texto += "\r\n" + std::to_string(i) + " " + std::to_string(i) + ".25 -" + std::to_string(2 * i);
+    }
+    texto += " combo: C 1 PP";
+    claseLeerArchivo lector = lectorDe(texto);
+    const Eigen::MatrixXd m = lector.getMatriz("nudos:", 3);
+    ASSERT_EQ(m.rows(), filas);
+    Eigen::VectorXd esperada = Eigen::VectorXd::LinSpaced(filas, 0, filas - 1);
+    EXPECT_EQ(m.col(0), esperada);
+    EXPECT_EQ(m.col(1), (esperada.array() + 0.25).matrix());
+    EXPECT_EQ(m.col(2), -2 * esperada);
+    EXPECT_EQ(lector.getNoEtiquetas("combo:"), 1);
+    EXPECT_EQ(lector.getString("combo:", 1), "C");
+}

@@ -1,0 +1,537 @@
+// Results report: layout and value forms of "resultados.txt", its numbers
+// against closed-form beam and frame results, and the cases in which it must
+// not be written.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "analysis/funcionSolucionU.h"
+#include "globales.h"
+#include "report/funcionImprimirResultados.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Par {
+    std::string combo;
+    double factor;
+    std::string caso;
+};
+
+void nudoNuevo(int usuario, double x, double y, int ax, int ay, int giro)
+{
+    objNudo2d n;
+    n.setNumeroNudoUsuario(usuario);
+    n.setNumeroDeNudo(static_cast<int>(nudo.size()));
+    n.setCoordenadas(x, y);
+    n.setApoyo(ax, ay, giro);
+    nudo.push_back(n);
+}
+
+// Ends are internal indices; the user numbers come from the nodes.
+void barraNueva(int usuario, int inicio, int fin, double A, double I, double E)
+{
+    objBarra2d b;
+    b.resetFlags();
+    b.setNumeroBarraUsuario(usuario);
+    b.setNumeroDeBarra(static_cast<int>(barra.size()));
+    b.setNudoInicio(inicio, nudo[inicio].getX(), nudo[inicio].getY());
+    b.setNudoFinal(fin, nudo[fin].getX(), nudo[fin].getY());
+    b.setNudoInicioUsuario(nudo[inicio].getNoNudoUsuario());
+    b.setNudoFinalUsuario(nudo[fin].getNoNudoUsuario());
+    b.setNombreDeSeccion("S");
+    b.setSeccionGenerica(A, I);
+    b.setModuloE(E);
+    barra.push_back(b);
+}
+
+// Combinations go to every node and member, after all their loads.
+void resolver(const std::vector<Par>& pares)
+{
+    for (const Par& p : pares) {
+        for (objNudo2d& n : nudo) {
+            n.setCombo(p.combo, p.factor, p.caso);
+        }
+        for (objBarra2d& b : barra) {
+            b.setCombo(p.combo, p.factor, p.caso);
+        }
+    }
+    noNudos = static_cast<int>(nudo.size());
+    noBarras = static_cast<int>(barra.size());
+    noCombos = nudo.empty() ? 0 : nudo[0].getCantidadDeCombos();
+    funcionSolucionU();
+}
+
+// The example model: a 3-long horizontal member, A 0.1, I 0.03, E 900,
+// fixed at node 1, with a downward tip load.
+void modeloEjemplo()
+{
+    nudoNuevo(1, 0, 0, 1, 1, 1);
+    nudoNuevo(2, 3, 0, 0, 0, 0);
+    barraNueva(1, 0, 1, 0.1, 0.03, 900);
+    nudo[1].setCargaPuntual("P", 0, -1, 0);
+    resolver({{"C1", 1.0, "P"}});
+}
+
+// Cantilever of length 4, EI 2000, fixed at its start: combination "punta"
+// carries 10 downward at the tip, combination "uniforme" 3 per unit length
+// downward along the whole member.
+void voladizo()
+{
+    nudoNuevo(1, 0, 0, 1, 1, 1);
+    nudoNuevo(2, 4, 0, 0, 0, 0);
+    barraNueva(5, 0, 1, 1, 2, 1000);
+    nudo[1].setCargaPuntual("P", 0, -10, 0);
+    barra[0].setCargaLocal("Q", 0, 0, -3, -3);
+    resolver({{"punta", 1.0, "P"}, {"uniforme", 1.0, "Q"}});
+}
+
+// Square portal of side 6, fixed bases, equal EI 1000 everywhere and a near
+// rigid axial stiffness, 12 per unit length downward on the beam.
+void portico()
+{
+    nudoNuevo(1, 0, 0, 1, 1, 1);
+    nudoNuevo(2, 0, 6, 0, 0, 0);
+    nudoNuevo(3, 6, 6, 0, 0, 0);
+    nudoNuevo(4, 6, 0, 1, 1, 1);
+    barraNueva(1, 0, 1, 1e6, 1, 1000);
+    barraNueva(2, 1, 2, 1e6, 1, 1000);
+    barraNueva(3, 3, 2, 1e6, 1, 1000);
+    barra[1].setCargaLocal("D", 0, 0, -12, -12);
+    resolver({{"D", 1.0, "D"}});
+}
+
+std::string leer(const std::string& ruta)
+{
+    std::ifstream f(ruta, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+std::string reporte()
+{
+    return leer("resultados.txt");
+}
+
+std::vector<std::string> lineas(const std::string& texto)
+{
+    std::vector<std::string> resultado;
+    std::istringstream s(texto);
+    for (std::string linea; std::getline(s, linea);) {
+        resultado.push_back(linea);
+    }
+    return resultado;
+}
+
+std::vector<double> numeros(const std::string& texto)
+{
+    std::vector<double> resultado;
+    std::istringstream s(texto);
+    for (double v; s >> v;) {
+        resultado.push_back(v);
+    }
+    return resultado;
+}
+
+// The values of every line that begins with the label, in file order.
+std::vector<std::vector<double>> valoresDe(const std::string& texto, const std::string& rotulo)
+{
+    std::vector<std::vector<double>> resultado;
+    for (const std::string& linea : lineas(texto)) {
+        if (linea.compare(0, rotulo.size(), rotulo) == 0) {
+            resultado.push_back(numeros(linea.substr(rotulo.size())));
+        }
+    }
+    return resultado;
+}
+
+// The matrix written on the lines that follow a heading, up to an empty line.
+std::vector<std::vector<double>> matrizTras(const std::string& texto, const std::string& titulo)
+{
+    std::vector<std::vector<double>> filas;
+    const std::vector<std::string> ls = lineas(texto);
+    std::size_t i = 0;
+    while (i < ls.size() && ls[i] != titulo) {
+        ++i;
+    }
+    for (++i; i < ls.size() && !ls[i].empty(); ++i) {
+        filas.push_back(numeros(ls[i]));
+    }
+    return filas;
+}
+
+bool contieneLinea(const std::string& texto, const std::string& linea)
+{
+    for (const std::string& l : lineas(texto)) {
+        if (l == linea) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void esperarLineas(const std::string& texto, std::initializer_list<const char*> esperadas)
+{
+    for (const char* linea : esperadas) {
+        EXPECT_TRUE(contieneLinea(texto, linea)) << linea;
+    }
+}
+
+void esperarValores(const std::vector<double>& obtenidos, const std::vector<double>& esperados)
+{
+    ASSERT_EQ(obtenidos.size(), esperados.size());
+    for (std::size_t i = 0; i < esperados.size(); ++i) {
+        const double tolerancia = 1e-5 * (1.0 + std::abs(esperados[i]));
+        EXPECT_NEAR(obtenidos[i], esperados[i], tolerancia) << "valor " << i;
+    }
+}
+
+// End values of one block of the end-force section.
+struct Extremos {
+    double nInicio, nFin, vInicio, vFin, mInicio, mFin;
+};
+
+// The end-force blocks, member by member and combination by combination.
+void esperarExtremos(const std::string& texto, const std::vector<Extremos>& esperados)
+{
+    const char* const rotulos[] = {"N_inicio: ", "N_fin: ",    "V_inicio: ",
+                                   "V_fin: ",    "M_inicio: ", "M_fin: "};
+    for (int k = 0; k < 6; ++k) {
+        SCOPED_TRACE(rotulos[k]);
+        const auto valores = valoresDe(texto, rotulos[k]);
+        ASSERT_EQ(valores.size(), esperados.size());
+        for (std::size_t i = 0; i < esperados.size(); ++i) {
+            const Extremos& e = esperados[i];
+            const double v[] = {e.nInicio, e.nFin, e.vInicio, e.vFin, e.mInicio, e.mFin};
+            esperarValores(valores[i], {v[k]});
+        }
+    }
+}
+
+// Every test works on an empty model in a temporary working directory of its
+// own, so that "resultados.txt" never lands in the source tree.
+class Reporte : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        anterior = fs::current_path();
+        char plantilla[] = "/tmp/pruebaReporteXXXXXX";
+        ASSERT_NE(mkdtemp(plantilla), nullptr);
+        directorio = plantilla;
+        fs::current_path(directorio);
+        nudo.clear();
+        barra.clear();
+        noNudos = noBarras = noCombos = 0;
+        modeloAnalizado = false;
+    }
+
+    void TearDown() override
+    {
+        fs::current_path(anterior);
+        fs::remove_all(directorio);
+    }
+
+    fs::path anterior;
+    fs::path directorio;
+};
+
+TEST_F(Reporte, ComienzoDelEjemplo)
+{
+    modeloEjemplo();
+    ASSERT_TRUE(modeloAnalizado);
+    funcionImprimirResultados();
+    const std::string esperado =
+        "#Nudo CoordX coordY\n"
+        "1 0 0\n"
+        "2 3 0\n"
+        "\n"
+        "\n"
+        "Apoyado = 1; sin Apoyo = 0\n"
+        "#Nudo | ApoyoX | ApoyoY | giro\n"
+        "0 1 1 1\n"
+        "1 0 0 0\n"
+        "\n"
+        "\n"
+        "Matrices de Rigidez de Barras\n"
+        "#_barra: 1\n"
+        "nudo_Inicio: 1\n"
+        "nudo_final: 2\n"
+        "longitud: 3\n"
+        "angulo: 0\n"
+        "Area: 0.1\n"
+        "Inercia: 0.03\n"
+        "modE: 900\n"
+        "grados_de_libertad: 1 2 3 4 5 6\n"
+        "Matriz_de_Rigidez:\n"
+        " 30   0   0 -30   0   0\n"
+        "  0  12  18   0 -12  18\n"
+        "  0  18  36   0 -18  18\n"
+        "-30   0   0  30   0   0\n"
+        "  0 -12 -18   0  12 -18\n"
+        "  0  18  18   0 -18  36\n"
+        "\n"
+        "\n"
+        "\n"
+        "MATRIZ DE RIGIDEZ DE TODA LA ESTRUCTURA: \n";
+    EXPECT_EQ(reporte().substr(0, esperado.size()), esperado);
+}
+
+TEST_F(Reporte, GradosDeLibertadAlineadosADosCifras)
+{
+    for (int i = 0; i < 11; ++i) {
+        const int fijo = i == 10 ? 0 : 1;
+        nudoNuevo(i + 1, i, 0, fijo, fijo, fijo);
+    }
+    barraNueva(1, 2, 10, 0.1, 0.03, 900);
+    resolver({{"C1", 1.0, "nada"}});
+    funcionImprimirResultados();
+    esperarLineas(reporte(), {"grados_de_libertad:  7  8  9 31 32 33"});
+}
+
+// A uniform axial load of 5 on a member of length 2 gives F1 = F4 = 5; the
+// second combination takes it times -2.5.
+void barraConDosCombos()
+{
+    nudoNuevo(1, 0, 0, 1, 1, 1);
+    nudoNuevo(2, 2, 0, 0, 0, 0);
+    barraNueva(7, 0, 1, 1, 1, 1000);
+    barra[0].setCargaLocal("A", 5, 5, 0, 0);
+    resolver({{"C1", 1.0, "A"}, {"C2", -2.5, "A"}});
+}
+
+TEST_F(Reporte, FilaDeDosCombosAlineadaEnSuLinea)
+{
+    barraConDosCombos();
+    funcionImprimirResultados();
+    // Lines around it hold only zeros and keep their own width.
+    const std::string texto = reporte();
+    esperarLineas(texto, {"F1:     5 -12.5", "F4:     5 -12.5", "f_paralela_inicio:     5 -12.5",
+                          "F2: 0 0", "q_perpend_inicio: 0 0"});
+}
+
+TEST_F(Reporte, BloquesDeExtremosPorCombo)
+{
+    barraConDosCombos();
+    funcionImprimirResultados();
+    const std::string texto = reporte();
+    const std::string titulo = "SOLICITACIONES DE CADA BARRA EN LOS EXTREMOS:";
+    const std::vector<std::string> ls = lineas(texto);
+    std::size_t i = 0;
+    while (i < ls.size() && ls[i] != titulo) {
+        ++i;
+    }
+    ASSERT_LT(i + 17, ls.size());
+    const std::vector<std::string> rotulos = {"N_inicio: ", "N_fin: ", "V_inicio: ",
+                                              "V_fin: ",    "M_inicio: ", "M_fin: "};
+    for (int c = 0; c < 2; ++c) {
+        const std::size_t base = i + 1 + 8 * c;
+        EXPECT_EQ(ls[base], "#_barra: 7");
+        EXPECT_EQ(ls[base + 1], "combo: " + std::to_string(c + 1));
+        for (std::size_t k = 0; k < rotulos.size(); ++k) {
+            const std::string& linea = ls[base + 2 + k];
+            EXPECT_EQ(linea.compare(0, rotulos[k].size(), rotulos[k]), 0) << linea;
+        }
+    }
+    EXPECT_EQ(ls[i + 17], "");
+    // Tension at the fixed start equals the whole axial load, none at the free end.
+    esperarValores(numeros(ls[i + 3].substr(10)), {10});
+    esperarValores(numeros(ls[i + 11].substr(10)), {-25});
+    esperarValores(numeros(ls[i + 4].substr(7)), {0});
+    // The file ends with three empty lines after the member.
+    EXPECT_EQ(texto.substr(texto.size() - 4), "\n\n\n\n");
+    EXPECT_NE(texto.substr(texto.size() - 5, 1), "\n");
+}
+
+TEST_F(Reporte, FormasFijaYExponencial)
+{
+    nudoNuevo(1, 0.0001, 0, 1, 1, 1);
+    nudoNuevo(2, 123.4567, 2.5e-05, 0, 0, 0);
+    barraNueva(1, 0, 1, 1.5e7, 0.0001, 2.1e8);
+    resolver({{"C1", 1.0, "nada"}});
+    funcionImprimirResultados();
+    esperarLineas(reporte(), {"1 0.0001 0", "2 123.457 2.5e-05", "Area: 1.5e+07", "Inercia: 0.0001",
+                              "modE: 2.1e+08"});
+}
+
+// One node held by springs 100, 200 and 400 and loaded (50, -20, 8): every
+// byte of the report follows, down to the empty member sections.
+TEST_F(Reporte, ModeloSinBarrasSoloEncabezados)
+{
+    nudoNuevo(4, 1, 2, 0, 0, 0);
+    nudo[0].setResorte(100, 200, 400);
+    nudo[0].setCargaPuntual("P", 50, -20, 8);
+    resolver({{"C1", 1.0, "P"}});
+    ASSERT_TRUE(modeloAnalizado);
+    funcionImprimirResultados();
+    const std::string esperado =
+        "#Nudo CoordX coordY\n"
+        "4 1 2\n"
+        "\n\n"
+        "Apoyado = 1; sin Apoyo = 0\n"
+        "#Nudo | ApoyoX | ApoyoY | giro\n"
+        "0 0 0 0\n"
+        "\n\n"
+        "Matrices de Rigidez de Barras\n"
+        "\n\n"
+        "MATRIZ DE RIGIDEZ DE TODA LA ESTRUCTURA: \n"
+        "100   0   0\n"
+        "  0 200   0\n"
+        "  0   0 400\n"
+        "\n\n"
+        "CARGAS DISTRIBUIDAS LOCALES PARA CADA BARRA:\n"
+        "\n\n"
+        "CARGAS EQUIVALENTES LOCALES Y GLOBALES PARA CADA BARRA:\n"
+        "\n\n"
+        "VECTOR DE CARGAS DE TODA LA ESTRUCTURA\n"
+        " 50\n"
+        "-20\n"
+        "  8\n"
+        "\n\n"
+        "VECTOR DE DESPLAZAMIENTOS\n"
+        " 0.5\n"
+        "-0.1\n"
+        "0.02\n"
+        "\n\n"
+        "VECTOR DE DESPLAZAMIENTOS GLOBALES Y LOCALES PARA CADA BARRA\n"
+        "\n\n"
+        "CONSTANTES DE INTEGRACIÓN DE CADA BARRA:\n"
+        "\n\n"
+        "SOLICITACIONES DE CADA BARRA EN LOS EXTREMOS:\n"
+        "\n\n";
+    EXPECT_EQ(reporte(), esperado);
+}
+
+TEST_F(Reporte, DosCorridasDanElMismoArchivo)
+{
+    portico();
+    funcionImprimirResultados();
+    const std::string primero = reporte();
+    funcionImprimirResultados();
+    EXPECT_FALSE(primero.empty());
+    EXPECT_EQ(reporte(), primero);
+}
+
+TEST_F(Reporte, VoladizoSegunFormulas)
+{
+    voladizo();
+    funcionImprimirResultados();
+    const std::string texto = reporte();
+
+    // Tip: -P·L³/(3EI), -P·L²/(2EI); uniform: q·L⁴/(8EI), q·L³/(6EI).
+    const auto u = matrizTras(texto, "VECTOR DE DESPLAZAMIENTOS");
+    ASSERT_EQ(u.size(), 6u);
+    esperarValores(u[3], {0, 0});
+    esperarValores(u[4], {-640.0 / 6000.0, -0.048});
+    esperarValores(u[5], {-0.04, -0.016});
+    esperarValores(valoresDe(texto, "uy: ").at(1), {-640.0 / 6000.0, -0.048});
+    esperarValores(valoresDe(texto, "u5: ").at(0), {-640.0 / 6000.0, -0.048});
+
+    // Fixed-end forces of the uniform load, reversed: q·L/2 and q·L²/12.
+    esperarValores(valoresDe(texto, "q_perpend_inicio: ").at(0), {0, -3});
+    esperarValores(valoresDe(texto, "F2: ").at(0), {0, -6});
+    esperarValores(valoresDe(texto, "M3: ").at(0), {0, -4});
+    esperarValores(valoresDe(texto, "F5: ").at(0), {0, -6});
+    esperarValores(valoresDe(texto, "M6: ").at(0), {0, 4});
+
+    // Elastic curve: B = -q, C1 = V(0), C2 = M(0), the start held.
+    esperarValores(valoresDe(texto, "B: ").at(0), {0, 3});
+    esperarValores(valoresDe(texto, "C1: ").at(0), {10, 12});
+    esperarValores(valoresDe(texto, "C2: ").at(0), {-40, -24});
+    esperarValores(valoresDe(texto, "C3: ").at(0), {0, 0});
+    esperarValores(valoresDe(texto, "C4: ").at(0), {0, 0});
+
+    // Hogging moment -P·L and -q·L²/2 at the support, none at the tip.
+    esperarExtremos(texto, {{0, 0, 10, 10, -40, 0}, {0, 0, 12, 0, -24, 0}});
+}
+
+TEST_F(Reporte, PorticoSegunFormulas)
+{
+    portico();
+    funcionImprimirResultados();
+    const std::string texto = reporte();
+    const double q = 12, L = 6;
+
+    // Joint rotation q·L³/(72EI): clockwise on the left, counter-clockwise
+    // on the right; no sway by symmetry.
+    const auto u = matrizTras(texto, "VECTOR DE DESPLAZAMIENTOS");
+    ASSERT_EQ(u.size(), 12u);
+    esperarValores(u[5], {-q * L * L * L / 72000});
+    esperarValores(u[8], {q * L * L * L / 72000});
+
+    // With columns and beam of equal EI and length, the beam ends take
+    // q·L²/18, the column bases half of it; the columns carry q·L/2 each and
+    // the beam the column shear q·L/12 in compression.
+    const double mViga = q * L * L / 18, mBase = q * L * L / 36;
+    const double nColumna = q * L / 2, nViga = q * L / 12;
+    esperarExtremos(texto, {{-nColumna, -nColumna, -nViga, -nViga, mBase, -mViga},
+                            {-nViga, -nViga, nColumna, -nColumna, -mViga, -mViga},
+                            {-nColumna, -nColumna, nViga, nViga, -mBase, mViga}});
+}
+
+std::string salidaDe(void (*f)())
+{
+    testing::internal::CaptureStdout();
+    f();
+    return testing::internal::GetCapturedStdout();
+}
+
+// A path that cannot be created (a directory in its place) and a full disk
+// both fail for root as well.
+TEST_F(Reporte, ArchivoQueNoSePuedeEscribir)
+{
+    const std::string aviso = "No se pudo escribir el archivo resultados.txt\n";
+    modeloEjemplo();
+    fs::create_directory("resultados.txt");
+    EXPECT_EQ(salidaDe(funcionImprimirResultados), aviso);
+    EXPECT_TRUE(fs::is_directory("resultados.txt"));
+    fs::remove("resultados.txt");
+
+    fs::create_symlink("/dev/full", "resultados.txt");
+    EXPECT_EQ(salidaDe(funcionImprimirResultados), aviso);
+    fs::remove("resultados.txt");
+
+    // The stream recovers: the next report is written whole.
+    EXPECT_EQ(salidaDe(funcionImprimirResultados), "");
+    EXPECT_EQ(reporte().substr(0, 20), "#Nudo CoordX coordY\n");
+}
+
+TEST_F(Reporte, ModeloSinAnalisisNoEscribeNada)
+{
+    {
+        std::ofstream viejo("resultados.txt");
+        viejo << "reporte anterior\n";
+    }
+    nudoNuevo(1, 0, 0, 1, 1, 1);
+    nudoNuevo(2, 3, 0, 0, 0, 0);
+    barraNueva(1, 0, 1, 0.1, 0.03, 900);
+    noNudos = 2;
+    noBarras = 1;
+    noCombos = 0;
+    modeloAnalizado = false;
+    EXPECT_EQ(salidaDe(funcionImprimirResultados), "");
+    EXPECT_EQ(reporte(), "reporte anterior\n");
+}
+
+// A count larger than the member's result columns reads only those columns.
+TEST_F(Reporte, NoLeeMasCombosDeLosQueLaBarraTiene)
+{
+    modeloEjemplo();
+    noCombos = 2;
+    funcionImprimirResultados();
+    const std::string texto = reporte();
+    EXPECT_EQ(valoresDe(texto, "combo: ").size(), 1u);
+    EXPECT_TRUE(contieneLinea(texto, "combo: 1"));
+}
+
+}  // namespace

@@ -1,0 +1,540 @@
+// Assembly and solution of plane frames built in code, against closed-form
+// beam, truss and frame results.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "analysis/funcionSolucionU.h"
+#include "globales.h"
+
+namespace {
+
+const double E = 2e8, A = 0.02, I = 4e-4;
+const double EI = E * I, EA = E * A;
+
+struct Nudo {
+    double x, y;
+    int apoyoX = 0, apoyoY = 0, apoyoGiro = 0;
+    double resorteX = 0, resorteY = 0, resorteGiro = 0;
+};
+struct Barra {
+    int inicio, fin;
+    int articulacionInicio = 0, articulacionFin = 0;
+};
+struct CargaNudo {
+    int nudo;
+    std::string caso;
+    double Px, Py, Mz;
+};
+// Uniform load across the member, along its local y.
+struct CargaBarra {
+    int barra;
+    std::string caso;
+    double q;
+};
+struct Par {
+    double factor;
+    std::string caso;
+};
+struct Combo {
+    std::string nombre;
+    std::vector<Par> pares;
+};
+struct Modelo {
+    std::vector<Nudo> nudos;
+    std::vector<Barra> barras;
+    std::vector<CargaNudo> cargasNudo;
+    std::vector<CargaBarra> cargasBarra;
+    std::vector<Combo> combos = {{"C1", {{1.0, "D"}}}};
+};
+
+// User numbers differ from the internal indices, so that a message shows
+// which of the two it prints.
+int numeroUsuario(int indice) { return 10 + indice; }
+
+void cargarNudos(const Modelo& m)
+{
+    nudo.assign(m.nudos.size(), objNudo2d());
+    for (size_t i = 0; i < m.nudos.size(); ++i) {
+        const Nudo& d = m.nudos[i];
+        nudo[i].setNumeroNudoUsuario(numeroUsuario(static_cast<int>(i)));
+        nudo[i].setNumeroDeNudo(static_cast<int>(i));
+        nudo[i].setCoordenadas(d.x, d.y);
+        nudo[i].setApoyo(d.apoyoX, d.apoyoY, d.apoyoGiro);
+        nudo[i].setResorte(d.resorteX, d.resorteY, d.resorteGiro);
+    }
+    for (const CargaNudo& c : m.cargasNudo) {
+        nudo[c.nudo].setCargaPuntual(c.caso, c.Px, c.Py, c.Mz);
+    }
+}
+
+void cargarBarras(const Modelo& m)
+{
+    barra.assign(m.barras.size(), objBarra2d());
+    for (size_t i = 0; i < m.barras.size(); ++i) {
+        const Barra& d = m.barras[i];
+        objBarra2d& b = barra[i];
+        b.resetFlags();
+        b.setNumeroBarraUsuario(numeroUsuario(static_cast<int>(i)));
+        b.setNumeroDeBarra(static_cast<int>(i));
+        b.setNudoInicio(d.inicio, m.nudos[d.inicio].x, m.nudos[d.inicio].y);
+        b.setNudoFinal(d.fin, m.nudos[d.fin].x, m.nudos[d.fin].y);
+        b.setNudoInicioUsuario(numeroUsuario(d.inicio));
+        b.setNudoFinalUsuario(numeroUsuario(d.fin));
+        b.setArticulacion(d.articulacionInicio, d.articulacionFin);
+        b.setNombreDeSeccion("S1");
+        b.setSeccionGenerica(A, I);
+        b.setModuloE(E);
+    }
+    for (const CargaBarra& c : m.cargasBarra) {
+        barra[c.barra].setCargaLocal(c.caso, 0.0, 0.0, c.q, c.q);
+    }
+}
+
+void cargarModelo(const Modelo& m)
+{
+    cargarNudos(m);
+    cargarBarras(m);
+    for (const Combo& combo : m.combos) {
+        for (const Par& par : combo.pares) {
+            for (objNudo2d& n : nudo) {
+                n.setCombo(combo.nombre, par.factor, par.caso);
+            }
+            for (objBarra2d& b : barra) {
+                b.setCombo(combo.nombre, par.factor, par.caso);
+            }
+        }
+    }
+    noNudos = static_cast<int>(nudo.size());
+    noBarras = static_cast<int>(barra.size());
+    noCombos = static_cast<int>(m.combos.size());
+}
+
+std::string resolverCargado()
+{
+    testing::internal::CaptureStdout();
+    funcionSolucionU();
+    return testing::internal::GetCapturedStdout();
+}
+
+std::string resolver(const Modelo& m)
+{
+    cargarModelo(m);
+    return resolverCargado();
+}
+
+enum Magnitud { desplazamiento, reaccion };
+
+double resultado(int n, Magnitud que, int direccion, int c)
+{
+    objNudo2d& k = nudo[n];
+    if (que == desplazamiento) {
+        return direccion == 0 ? k.getDesplazamientoX(c)
+                              : direccion == 1 ? k.getDesplazamientoY(c) : k.getGiroZ(c);
+    }
+    return direccion == 0 ? k.getReaccionX(c) : direccion == 1 ? k.getReaccionY(c) : k.getReaccionM(c);
+}
+
+double cerca(double esperado) { return 1e-9 * std::abs(esperado) + 1e-12; }
+
+// Resultant of the applied loads: forces along X and Y and moment about the
+// origin.
+struct Resultante {
+    double Fx, Fy, M;
+};
+
+// The node reactions (spring forces included) balance the applied loads.
+void comprobarEquilibrio(const Resultante& aplicada, int c)
+{
+    double Fx = aplicada.Fx, Fy = aplicada.Fy, M = aplicada.M;
+    const double escala = std::abs(Fx) + std::abs(Fy) + std::abs(M);
+    for (int n = 0; n < noNudos; ++n) {
+        const double Rx = nudo[n].getReaccionX(c), Ry = nudo[n].getReaccionY(c);
+        Fx += Rx;
+        Fy += Ry;
+        M += nudo[n].getReaccionM(c) + nudo[n].getX() * Ry - nudo[n].getY() * Rx;
+    }
+    EXPECT_NEAR(Fx, 0.0, 1e-9 * escala);
+    EXPECT_NEAR(Fy, 0.0, 1e-9 * escala);
+    EXPECT_NEAR(M, 0.0, 1e-9 * escala);
+}
+
+// Cantilever of length 4 along X, fixed at node 0 with the given code, loaded
+// at its tip by P = 10 downwards.
+const double Lv = 4.0, P = 10.0;
+Modelo voladizo(int codigo)
+{
+    Modelo m;
+    m.nudos = {{0, 0, codigo, codigo, codigo}, {Lv, 0}};
+    m.barras = {{0, 1}};
+    m.cargasNudo = {{1, "D", 0, -P, 0}};
+    return m;
+}
+
+// Uniform load w = 12 downwards on spans of 6.
+const double w = 12.0, Lt = 6.0;
+
+Modelo apuntalada()
+{
+    Modelo m;
+    m.nudos = {{0, 0, 1, 1, 1}, {Lt, 0, 0, 1, 0}};
+    m.barras = {{0, 1}};
+    m.cargasBarra = {{0, "D", -w}};
+    return m;
+}
+
+Modelo continua()
+{
+    Modelo m;
+    m.nudos = {{0, 0, 1, 1, 0}, {Lt, 0, 0, 1, 0}, {2 * Lt, 0, 0, 1, 0}};
+    m.barras = {{0, 1}, {1, 2}};
+    m.cargasBarra = {{0, "D", -w}, {1, "D", -w}};
+    return m;
+}
+
+// Triangle of span 8 and rise 3, pinned and on a roller, every member end
+// hinged, loaded at the apex by Pc = 12 downwards. By statics the tie carries
+// 2Pc/3 in tension and each rafter 5Pc/6 in compression.
+const double Pc = 12.0;
+Modelo cercha()
+{
+    Modelo m;
+    m.nudos = {{0, 0, 1, 1, 0}, {8, 0, 0, 1, 0}, {4, 3}};
+    m.barras = {{0, 1, 1, 1}, {0, 2, 1, 1}, {1, 2, 1, 1}};
+    m.cargasNudo = {{2, "D", 0, -Pc, 0}};
+    return m;
+}
+
+// A column from a fixed base and a beam from a fixed support meet at joint C
+// (node 1), both hinged there: C is held along X by the column's bending and
+// the beam's axial stiffness, along Y by the column's axial and the beam's
+// bending stiffness; its rotation has no stiffness at all.
+const double h = 3.0, Lb = 4.0, H = 6.0, Pj = 8.0;
+Modelo nudoArticulado()
+{
+    Modelo m;
+    m.nudos = {{0, 0, 1, 1, 1}, {0, h}, {Lb, h, 1, 1, 1}};
+    m.barras = {{0, 1, 0, 1}, {2, 1, 0, 1}};
+    m.cargasNudo = {{1, "D", H, -Pj, 0}};
+    return m;
+}
+
+// Portal of height 4 and span 6 with fixed bases; C1 is lateral, C2 gravity
+// with some of the lateral load.
+Modelo portico()
+{
+    Modelo m;
+    m.nudos = {{0, 0, 1, 1, 1}, {0, 4}, {6, 4}, {6, 0, 1, 1, 1}};
+    m.barras = {{0, 1}, {1, 2}, {2, 3}};
+    m.cargasNudo = {{1, "V", 10, 0, 0}, {2, "G", 0, -20, 5}};
+    m.cargasBarra = {{1, "G", -12}};
+    m.combos = {{"C1", {{1.0, "V"}}}, {"C2", {{1.2, "G"}, {0.5, "V"}}}};
+    return m;
+}
+
+// Every analysis global has the shape of the model just solved.
+void comprobarFormas(Eigen::Index gdl, Eigen::Index libres, Eigen::Index combos)
+{
+    struct Forma {
+        const char* nombre;
+        const Eigen::MatrixXd& matriz;
+        Eigen::Index filas, columnas;
+    };
+    const Forma formas[] = {
+        {"kEstructura", kEstructura, gdl, gdl}, {"pCombo", pCombo, gdl, combos},
+        {"kLL", kLL, libres, libres},           {"pL", pL, libres, combos},
+        {"uLibres", uLibres, libres, combos},   {"u", u, gdl, combos},
+        {"reacciones", reacciones, gdl, combos}};
+    for (const Forma& f : formas) {
+        SCOPED_TRACE(f.nombre);
+        EXPECT_EQ(f.matriz.rows(), f.filas);
+        EXPECT_EQ(f.matriz.cols(), f.columnas);
+    }
+    EXPECT_EQ(noLibres, libres);
+    EXPECT_EQ(gdlLibres.size(), static_cast<size_t>(libres));
+}
+
+struct Valor {
+    int nudo;
+    Magnitud que;
+    int direccion;
+    double valor;
+};
+
+struct Caso {
+    std::string nombre;
+    Modelo modelo;
+    std::vector<Valor> esperados;
+    Resultante aplicada;
+};
+
+std::vector<Caso> casosCerrados()
+{
+    const double vVoladizo = -P * std::pow(Lv, 3) / (3 * EI);
+    const double gVoladizo = -P * Lv * Lv / (2 * EI);
+    const std::vector<Valor> voladizoEsperado = {
+        {1, desplazamiento, 0, 0.0}, {1, desplazamiento, 1, vVoladizo},
+        {1, desplazamiento, 2, gVoladizo}, {0, reaccion, 0, 0.0},
+        {0, reaccion, 1, P}, {0, reaccion, 2, P * Lv}};
+
+    Modelo cargaEnApoyo = voladizo(1);
+    cargaEnApoyo.cargasNudo.push_back({0, "D", 5, 3, 7});
+
+    // Spring under the tip as stiff as the cantilever: each takes half.
+    const double kTip = 3 * EI / std::pow(Lv, 3);
+    Modelo resorte = voladizo(1);
+    resorte.nudos[1].resorteY = kTip;
+
+    Modelo soloResortes;
+    soloResortes.nudos = {{0, 0, 0, 0, 0, 100, 200, 50}};
+    soloResortes.cargasNudo = {{0, "D", 10, -20, 5}};
+
+    const double gApuntalada = w * std::pow(Lt, 3) / (48 * EI);
+    const double kX = 3 * EI / std::pow(h, 3) + EA / Lb;
+    const double kY = EA / h + 3 * EI / std::pow(Lb, 3);
+    const double uxArticulado = H / kX;
+    const double RxColumna = -3 * EI / std::pow(h, 3) * uxArticulado;
+
+    return {
+        {"voladizo", voladizo(1), voladizoEsperado, {0, -P, -P * Lv}},
+        {"apoyoDeCodigo2", voladizo(2), voladizoEsperado, {0, -P, -P * Lv}},
+        {"cargaSobreElApoyo", cargaEnApoyo,
+         {{1, desplazamiento, 1, vVoladizo}, {1, desplazamiento, 2, gVoladizo},
+          {0, reaccion, 0, -5.0}, {0, reaccion, 1, P - 3}, {0, reaccion, 2, P * Lv - 7}},
+         {5, 3 - P, 7 - P * Lv}},
+        {"vigaApuntalada", apuntalada(),
+         {{1, reaccion, 1, 3 * w * Lt / 8}, {0, reaccion, 1, 5 * w * Lt / 8},
+          {0, reaccion, 2, w * Lt * Lt / 8}, {1, desplazamiento, 2, gApuntalada}},
+         {0, -w * Lt, -w * Lt * Lt / 2}},
+        {"vigaContinua", continua(),
+         {{1, reaccion, 1, 1.25 * w * Lt}, {0, reaccion, 1, 0.375 * w * Lt},
+          {2, reaccion, 1, 0.375 * w * Lt}, {1, desplazamiento, 2, 0.0},
+          {0, desplazamiento, 2, -gApuntalada}, {2, desplazamiento, 2, gApuntalada}},
+         {0, -2 * w * Lt, -2 * w * Lt * Lt}},
+        {"cercha", cercha(),
+         {{1, desplazamiento, 0, (2 * Pc / 3) * 8 / EA}, {2, desplazamiento, 0, (2 * Pc / 3) * 4 / EA},
+          {2, desplazamiento, 1, -10.5 * Pc / EA}, {0, desplazamiento, 2, 0.0},
+          {2, desplazamiento, 2, 0.0}, {0, reaccion, 1, Pc / 2}, {1, reaccion, 1, Pc / 2}},
+         {0, -Pc, -4 * Pc}},
+        {"vigaSobreResorte", resorte,
+         {{1, desplazamiento, 1, -P / (2 * kTip)}, {1, reaccion, 1, P / 2},
+          {0, reaccion, 1, P / 2}, {0, reaccion, 2, P / 2 * Lv},
+          {1, desplazamiento, 2, -(P / 2) * Lv * Lv / (2 * EI)}},
+         {0, -P, -P * Lv}},
+        {"nudoConTodasLasBarrasArticuladas", nudoArticulado(),
+         {{1, desplazamiento, 0, uxArticulado}, {1, desplazamiento, 1, -Pj / kY},
+          {1, desplazamiento, 2, 0.0}, {0, reaccion, 0, RxColumna}, {0, reaccion, 2, -h * RxColumna}},
+         {H, -Pj, -h * H}},
+        {"sinBarras", soloResortes,
+         {{0, desplazamiento, 0, 0.1}, {0, desplazamiento, 1, -0.1}, {0, desplazamiento, 2, 0.1},
+          {0, reaccion, 0, -10}, {0, reaccion, 1, 20}, {0, reaccion, 2, -5}},
+         {10, -20, 5}},
+    };
+}
+
+}  // namespace
+
+TEST(Solucion, ResultadosCerradosYEquilibrio)
+{
+    for (const Caso& caso : casosCerrados()) {
+        SCOPED_TRACE(caso.nombre);
+        EXPECT_EQ(resolver(caso.modelo), "");
+        ASSERT_TRUE(modeloAnalizado);
+        for (const Valor& v : caso.esperados) {
+            SCOPED_TRACE(testing::Message() << "nudo " << v.nudo << ", dirección " << v.direccion);
+            EXPECT_NEAR(resultado(v.nudo, v.que, v.direccion, 0), v.valor, cerca(v.valor));
+        }
+        comprobarEquilibrio(caso.aplicada, 0);
+    }
+}
+
+TEST(Solucion, MatricesDeLaEstructura)
+{
+    Modelo m = voladizo(1);
+    m.nudos[1].resorteX = 7.0;
+    resolver(m);
+    ASSERT_TRUE(modeloAnalizado);
+    EXPECT_EQ(gdlLibres, (std::vector<int>{3, 4, 5}));
+    EXPECT_EQ(noLibres, 3);
+    ASSERT_EQ(kEstructura.rows(), 6);
+    ASSERT_EQ(kEstructura.cols(), 6);
+    EXPECT_TRUE(kEstructura.isApprox(kEstructura.transpose()));
+    EXPECT_DOUBLE_EQ(kEstructura(3, 3), EA / Lv + 7.0);
+    EXPECT_DOUBLE_EQ(kEstructura(4, 4), 12 * EI / std::pow(Lv, 3));
+    EXPECT_DOUBLE_EQ(kEstructura(5, 5), 4 * EI / Lv);
+    EXPECT_DOUBLE_EQ(kEstructura(0, 3), -EA / Lv);
+    EXPECT_TRUE(kLL.isApprox(kEstructura.bottomRightCorner(3, 3)));
+    EXPECT_EQ(pCombo, (Eigen::MatrixXd(6, 1) << 0, 0, 0, 0, -P, 0).finished());
+    EXPECT_EQ(pL, pCombo.bottomRows(3));
+    EXPECT_EQ(u.topRows(3), Eigen::MatrixXd::Zero(3, 1));
+    EXPECT_EQ(u.bottomRows(3), uLibres);
+    EXPECT_TRUE(reacciones.isApprox(kEstructura * u - pCombo));
+}
+
+TEST(Solucion, LasBarrasRecibenSusDesplazamientos)
+{
+    resolver(cercha());
+    ASSERT_TRUE(modeloAnalizado);
+    const double axial[] = {2 * Pc / 3, -5 * Pc / 6, -5 * Pc / 6};
+    for (int b = 0; b < 3; ++b) {
+        SCOPED_TRACE(b);
+        const Eigen::MatrixXd N = barra[b].getSolicitacionAxial(0, 2);
+        ASSERT_EQ(N.cols(), 2);
+        EXPECT_NEAR(N(1, 0), axial[b], 1e-9 * Pc);
+        EXPECT_NEAR(N(1, 1), axial[b], 1e-9 * Pc);
+    }
+    resolver(apuntalada());
+    ASSERT_TRUE(modeloAnalizado);
+    const Eigen::MatrixXd M = barra[0].getSolicitacionMomento(0, 2);
+    ASSERT_EQ(M.cols(), 2);
+    EXPECT_NEAR(M(1, 0), -w * Lt * Lt / 8, 1e-9 * w * Lt * Lt);
+    EXPECT_NEAR(M(1, 1), 0.0, 1e-9 * w * Lt * Lt);
+}
+
+TEST(Solucion, DosCombosJuntosComoUnoPorVez)
+{
+    const Modelo juntos = portico();
+    resolver(juntos);
+    ASSERT_TRUE(modeloAnalizado);
+    const Eigen::MatrixXd uJuntos = u, rJuntos = reacciones;
+    // C1: 10 to the right at B (0, 4). C2: 1.2 times 20 down and 5 at C
+    // (6, 4) and 12 per length down over the beam, plus 5 to the right at B.
+    const double G = 1.2 * (20 + 12 * 6);
+    comprobarEquilibrio({10, 0, -40}, 0);
+    comprobarEquilibrio({5, -G, -1.2 * 20 * 6 + 1.2 * 5 - 1.2 * 12 * 6 * 3 - 5 * 4}, 1);
+    for (int c = 0; c < 2; ++c) {
+        SCOPED_TRACE(c);
+        Modelo solo = juntos;
+        solo.combos = {juntos.combos[c]};
+        resolver(solo);
+        ASSERT_TRUE(modeloAnalizado);
+        EXPECT_TRUE(u.col(0).isApprox(uJuntos.col(c), 1e-12));
+        EXPECT_TRUE(reacciones.col(0).isApprox(rJuntos.col(c), 1e-12));
+    }
+}
+
+TEST(Solucion, SegundaLlamadaIgualALaPrimera)
+{
+    resolver(portico());
+    ASSERT_TRUE(modeloAnalizado);
+    const Eigen::MatrixXd k = kEstructura, p = pCombo, d = u, r = reacciones;
+    const double giro = nudo[2].getGiroZ(1), reaccion = nudo[3].getReaccionM(1);
+    EXPECT_EQ(resolverCargado(), "");
+    ASSERT_TRUE(modeloAnalizado);
+    EXPECT_EQ(kEstructura, k);
+    EXPECT_EQ(pCombo, p);
+    EXPECT_EQ(u, d);
+    EXPECT_EQ(reacciones, r);
+    EXPECT_EQ(nudo[2].getGiroZ(1), giro);
+    EXPECT_EQ(nudo[3].getReaccionM(1), reaccion);
+}
+
+TEST(Solucion, ModeloMenorTrasUnoMayor)
+{
+    resolver(portico());
+    ASSERT_TRUE(modeloAnalizado);
+    resolver(voladizo(1));
+    ASSERT_TRUE(modeloAnalizado);
+    EXPECT_EQ(gdlLibres, (std::vector<int>{3, 4, 5}));
+    comprobarFormas(6, 3, 1);
+    const double v = -P * std::pow(Lv, 3) / (3 * EI);
+    EXPECT_NEAR(u(4, 0), v, cerca(v));
+    EXPECT_NEAR(reacciones(1, 0), P, cerca(P));
+}
+
+TEST(Solucion, SinCombosCompletaConMatricesSinColumnas)
+{
+    Modelo m = voladizo(1);
+    m.combos.clear();
+    EXPECT_EQ(resolver(m), "");
+    EXPECT_TRUE(modeloAnalizado);
+    comprobarFormas(6, 3, 0);
+}
+
+TEST(Solucion, ModelosQueNoSeResuelven)
+{
+    const std::string fin = "; no se resuelve la estructura\n";
+    const std::string cantidades =
+        "Las cantidades de nudos, barras o combos no corresponden a los nudos y barras leídos" + fin;
+    struct Roto {
+        std::string nombre;
+        std::function<void()> romper;
+        std::string mensaje;
+    };
+    const Roto rotos[] = {
+        {"masNudosQueLosLeidos", [] { noNudos = 3; }, cantidades},
+        {"masBarrasQueLasLeidas", [] { noBarras = 2; }, cantidades},
+        {"combosNegativos", [] { noCombos = -1; }, cantidades},
+        {"indiceFueraDeSuFila", [] { nudo[1].setNumeroDeNudo(5); },
+         "El índice interno del nudo 11 no corresponde a su fila en la tabla de nudos" + fin},
+        {"barraHaciaNudoInexistente", [] { barra[0].setNudoFinal(2, Lv, 0); },
+         "La barra 10 une nudos que no están en la tabla de nudos" + fin},
+        {"masCombosQueLosDeLaBarra", [] { noCombos = 2; },
+         "La cantidad de combos de la barra 10 no es igual a la cantidad de combos en Ingreso de Datos" + fin},
+        {"barraConUnComboDeMas", [] { barra[0].setCombo("C2", 1.0, "D"); },
+         "La cantidad de combos de la barra 10 no es igual a la cantidad de combos en Ingreso de Datos" + fin},
+        {"nudoSinCombos",
+         [] {
+             nudo[1] = objNudo2d();
+             nudo[1].setNumeroNudoUsuario(11);
+             nudo[1].setNumeroDeNudo(1);
+             nudo[1].setCoordenadas(Lv, 0);
+         },
+         "La cantidad de combos del nudo 11 no es igual a la cantidad de combos en Ingreso de Datos" + fin},
+        {"sinGradosDeLibertadLibres", [] { nudo[1].setApoyo(1, 2, 1); },
+         "No hay grados de libertad libres (todos los códigos de apoyo son distintos de 0)" + fin},
+    };
+    for (const Roto& roto : rotos) {
+        SCOPED_TRACE(roto.nombre);
+        resolver(voladizo(1));
+        ASSERT_TRUE(modeloAnalizado);
+        roto.romper();
+        EXPECT_EQ(resolverCargado(), roto.mensaje);
+        EXPECT_FALSE(modeloAnalizado);
+        EXPECT_EQ(kEstructura.size() + pCombo.size() + kLL.size() + u.size() + reacciones.size(), 0);
+        EXPECT_TRUE(gdlLibres.empty());
+    }
+}
+
+TEST(Solucion, MecanismoBajoSusCargasSeAdvierte)
+{
+    // A bar hinged at both ends holds its free end along its axis only.
+    Modelo barraSuelta;
+    barraSuelta.nudos = {{0, 0, 1, 1, 0}, {Lv, 0}};
+    barraSuelta.barras = {{0, 1, 1, 1}};
+    barraSuelta.cargasNudo = {{1, "D", 8, -5, 0}};
+    EXPECT_EQ(resolver(barraSuelta),
+              "Advertencia: la estructura es un mecanismo bajo las cargas; no hay equilibrio en el nudo 11, "
+              "dirección Y\n");
+    ASSERT_TRUE(modeloAnalizado);
+    EXPECT_NEAR(nudo[1].getDesplazamientoX(0), 8 * Lv / EA, cerca(8 * Lv / EA));
+    EXPECT_EQ(nudo[1].getDesplazamientoY(0), 0.0);
+    EXPECT_NEAR(reacciones(4, 0), 5.0, cerca(5.0));
+    EXPECT_NEAR(reacciones(0, 0), -8.0, cerca(8.0));
+}
+
+TEST(Solucion, PorticoQueSeDesplazaLateralmente)
+{
+    // Columns hinged at both ends under a rigid beam: the portal sways freely.
+    Modelo m;
+    m.nudos = {{0, 0, 1, 1, 0}, {0, 3}, {5, 3}, {5, 0, 1, 1, 0}};
+    m.barras = {{0, 1, 1, 1}, {1, 2}, {3, 2, 1, 1}};
+    m.cargasNudo = {{1, "D", 0, -10, 0}, {2, "D", 0, -10, 0}, {1, "L", 10, 0, 0}};
+    m.combos = {{"C1", {{1.0, "L"}}}};
+    const std::string salida = resolver(m);
+    EXPECT_TRUE(modeloAnalizado);
+    EXPECT_EQ(salida.rfind("Advertencia: la estructura es un mecanismo bajo las cargas; no hay equilibrio en el nudo ", 0),
+              0u)
+        << salida;
+    EXPECT_NE(salida.find("dirección X\n"), std::string::npos) << salida;
+
+    // Gravity alone does not excite the sway: the columns carry it axially.
+    m.combos = {{"C1", {{1.0, "D"}}}};
+    EXPECT_EQ(resolver(m), "");
+    ASSERT_TRUE(modeloAnalizado);
+    EXPECT_NEAR(nudo[1].getDesplazamientoY(0), -10 * 3 / EA, cerca(10 * 3 / EA));
+    comprobarEquilibrio({0, -20, -50}, 0);
+}
