@@ -10,6 +10,7 @@ paquetes=(
   freeglut3-dev
   libgl-dev
   libglu1-mesa-dev
+  libx11-dev
   libgl1-mesa-dri
   libgtest-dev
   libbenchmark-dev

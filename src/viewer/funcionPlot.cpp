@@ -1,13 +1,372 @@
-// Placeholder: the window and the console are built here next.
+// The viewer's window: camera, mouse pan and zoom, the frame, the command
+// console typed into the window and the F5 reload.
 #include "viewer/funcionPlot.h"
 
-void funcionPlot(int, char**) {}
-void changeSize(int, int) {}
-void funcionFronteraGraf() {}
-void draw() {}
-void mouseButton(int, int, int, int) {}
-void mouseMove(int, int) {}
-void zoomIn() {}
-void zoomOut() {}
-void teclado(unsigned char, int, int) {}
-void tecladoEspecial(int, int, int) {}
+#include <GL/glut.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+#include "analysis/funcionSolucionU.h"
+#include "globales.h"
+#include "input/funcionLeerArchivo.h"
+#include "report/funcionImprimirResultados.h"
+#include "viewer/elementosPlot.h"
+
+int (*leerModificadores)() = glutGetModifiers;
+
+namespace {
+
+// Slots of flags; a layer or combination is shown while its counter is odd.
+const int flagTagNudos = 0;
+const int flagTagBarras = 1;
+const int flagSecciones = 2;
+const int flagPlotDeformada = 3;
+const int flagPlotAxial = 4;
+const int flagPlotCortante = 5;
+const int flagPlotMomento = 6;
+const int flagPlotCarga = 7;
+const int flagPlotReacciones = 8;
+const int flagPlotApoyos = 9;
+const int flagComboActivo = 100;
+// flags holds 200 entries, so only combinations 0 to 99 have a switch.
+const int maxCombosVisibles = 100;
+
+const std::string textoPromptCombo = "Escriba el nombre del Combo y presione ENTER:";
+
+// Divisor that turns the visible height at the target into model units per
+// pixel; fixed, whatever the window's size.
+const double pixelesPorVista = 1000.0;
+const double pasoZoom = 1.07;
+const double pasoEscala = 1.1;
+
+bool activo(int slot)
+{
+    return flags[slot] % 2 != 0;
+}
+
+void dibujarReacciones(int c, double)
+{
+    plotReacciones(c);
+}
+
+// The result layers in drawing order, with the scale that draw hands them and
+// that "+" and "-" change (the reactions have none).
+struct CapaResultado {
+    int slot;
+    void (*dibujar)(int c, double s);
+    double* escala;
+};
+
+const CapaResultado capasResultado[] = {
+    {flagPlotDeformada, plotDeformada, &escalaDef},
+    {flagPlotAxial, plotAxial, &escalaN},
+    {flagPlotCortante, plotCortante, &escalaV},
+    {flagPlotMomento, plotMomento, &escalaM},
+    {flagPlotCarga, plotCarga, &escalaCarga},
+    {flagPlotReacciones, dibujarReacciones, nullptr},
+};
+
+// A command word that switches one layer, with the prompt it leaves when the
+// layer ends up shown and when it ends up hidden.
+struct ComandoCapa {
+    const char* palabra;
+    int slot;
+    const char* activada;
+    const char* desactivada;
+};
+
+const ComandoCapa comandosCapa[] = {
+    {"tagNudos", flagTagNudos, "Ingrese Comando:", "Ingrese Comando:"},
+    {"tagBarras", flagTagBarras, "Ingrese Comando:", "Ingrese Comando:"},
+    {"secciones", flagSecciones, "Ingrese Comando:", "Ingrese Comando:"},
+    {"plotDef", flagPlotDeformada, "Deformaciones Activadas. Ingrese Comando:",
+     "Deformaciones Desactivadas. Ingrese Comando:"},
+    {"plotN", flagPlotAxial, "Fuerzas Axiales Activadas. Ingrese Comando:",
+     "Fuerzas Axiales Desactivadas. Ingrese Comando:"},
+    {"plotV", flagPlotCortante, "Fuerzas Cortantes Activadas. Ingrese Comando:",
+     "Fuerzas Cortantes Desactivadas. Ingrese Comando:"},
+    {"plotM", flagPlotMomento, "Momentos Flectores Activados. Ingrese Comando:",
+     "Momentos Flectores Desactivados. Ingrese Comando:"},
+    {"plotCarga", flagPlotCarga, "Graficacion de Cargas Activada. Ingrese Comando:",
+     "Graficacion de Cargas Desactivada. Ingrese Comando:"},
+    {"plotR", flagPlotReacciones, "Graficacion de Reacciones Activada. Ingrese Comando:",
+     "Graficacion de Reacciones Desactivada. Ingrese Comando:"},
+    {"plotApoyos", flagPlotApoyos, "Graficacion de Apoyos Activada. Ingrese Comando:",
+     "Graficacion de Apoyos Desactivada. Ingrese Comando:"},
+};
+
+void dibujarCapasModelo()
+{
+    if (noBarras != 0) {
+        plotBarras();
+        plotArticulaciones();
+    }
+    if (noNudos != 0)
+        plotNudos();
+    if (activo(flagTagNudos))
+        plotTagNudos(escalaTexto);
+    if (activo(flagTagBarras))
+        plotTagBarras(escalaTexto);
+    if (activo(flagSecciones))
+        plotSecciones(escalaTexto);
+    if (activo(flagPlotApoyos)) {
+        plotApoyos(escalaApoyo);
+        plotResortes(escalaApoyo);
+    }
+}
+
+// Every active combination is drawn superposed in the one result layer shown.
+void dibujarCapasResultado()
+{
+    const int combos = std::min(noCombos, maxCombosVisibles);
+    for (const CapaResultado& capa : capasResultado) {
+        if (!activo(capa.slot))
+            continue;
+        for (int c = 0; c < combos; ++c)
+            if (activo(flagComboActivo + c))
+                capa.dibujar(c, capa.escala != nullptr ? *capa.escala : 0.0);
+    }
+}
+
+void cambiarEscala(double& escala, bool agrandar)
+{
+    escala = agrandar ? escala * pasoEscala : escala / pasoEscala;
+}
+
+// Shift alone sizes the text; otherwise the scale of the result layer shown.
+void cambiarEscalas(bool agrandar)
+{
+    if (leerModificadores() == GLUT_ACTIVE_SHIFT) {
+        cambiarEscala(escalaTexto, agrandar);
+        return;
+    }
+    for (const CapaResultado& capa : capasResultado)
+        if (capa.escala != nullptr && activo(capa.slot))
+            cambiarEscala(*capa.escala, agrandar);
+}
+
+bool esSlotResultado(int slot)
+{
+    return std::any_of(std::begin(capasResultado), std::end(capasResultado),
+                       [slot](const CapaResultado& capa) { return capa.slot == slot; });
+}
+
+// At most one result layer is on: switching one turns the others off.
+void alternarCapa(const ComandoCapa& comandoCapa)
+{
+    if (esSlotResultado(comandoCapa.slot))
+        for (const CapaResultado& capa : capasResultado)
+            if (capa.slot != comandoCapa.slot)
+                flags[capa.slot] = 0;
+    ++flags[comandoCapa.slot];
+    dialogo = activo(comandoCapa.slot) ? comandoCapa.activada : comandoCapa.desactivada;
+}
+
+void ejecutarPalabra(const std::string& linea)
+{
+    if (linea == "noTags") {
+        flags[flagTagNudos] = flags[flagTagBarras] = flags[flagSecciones] = 0;
+        dialogo = "Ingrese Comando:";
+        return;
+    }
+    for (const ComandoCapa& comandoCapa : comandosCapa)
+        if (linea == comandoCapa.palabra)
+            alternarCapa(comandoCapa);
+}
+
+// The combinations are named by the first node; a model read without nodes
+// has none.
+void alternarCombo(const std::string& nombre)
+{
+    numeroComboCoincidente = nudo.empty() ? -1 : nudo[0].getNumeroDeCombo(nombre);
+    if (numeroComboCoincidente == -1) {
+        dialogo = "el combo no existe. Ingrese Comando:";
+    } else if (numeroComboCoincidente >= maxCombosVisibles) {
+        dialogo = "solo se pueden activar los 100 primeros combos. Ingrese Comando:";
+    } else {
+        ++flags[flagComboActivo + numeroComboCoincidente];
+        dialogo = "Combo Activado/Desactivado, OK. Ingrese Comando:";
+    }
+}
+
+// Command words come first, so a command word typed at the name prompt runs
+// and closes the prompt before any name is looked up.
+void ejecutarComando()
+{
+    if (comando == "exit" || comando == "salir")
+        std::exit(0);
+    ejecutarPalabra(comando);
+    if (dialogo == textoPromptCombo)
+        alternarCombo(comando);
+    if (comando == "combo")
+        dialogo = textoPromptCombo;
+    comando.clear();
+}
+
+// The switches, the prompt and the camera stay; the model, its scales and
+// its results come again from the file. A file read with errors is shown as
+// read and not analysed.
+void recargarModelo()
+{
+    std::cout << "\n\n\n------------------------Reinicio del programa------------------\n";
+    nudo.clear();
+    barra.clear();
+    modeloAnalizado = false;
+    funcionLeerArchivo();
+    if (lecturaCorrecta) {
+        funcionSolucionU();
+        funcionImprimirResultados();
+    }
+}
+
+void arrastrarIzquierdo(int state, int x, int y)
+{
+    if (state == GLUT_UP) {
+        clickIzq = -1;
+    } else if (state == GLUT_DOWN) {
+        clickIzq = 1;
+        xLast = x;
+        yLast = y;
+    }
+}
+
+}  // namespace
+
+void funcionPlot(int argc, char** argv)
+{
+    glutInit(&argc, argv);
+    glutInitDisplayMode(GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowPosition(100, 100);
+    glutInitWindowSize(1000, 800);
+    glutCreateWindow("KORVELAN");
+    std::fill(flags.begin(), flags.end(), 0);
+    flags[flagPlotApoyos] = 1;
+    funcionFronteraGraf();
+    glutDisplayFunc(draw);
+    glutReshapeFunc(changeSize);
+    glutIdleFunc(draw);
+    glutMouseFunc(mouseButton);
+    glutMotionFunc(mouseMove);
+    glutKeyboardFunc(teclado);
+    glutSpecialFunc(tecladoEspecial);
+    glutMainLoop();
+}
+
+void changeSize(int width, int height)
+{
+    if (height == 0)
+        height = 1;
+    const double aspecto = static_cast<double>(width) / height;
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glViewport(0, 0, width, height);
+    gluPerspective(45, aspecto, 0.01f, 1000);
+    glMatrixMode(GL_MODELVIEW);
+}
+
+// The box always holds the origin. A model without extent (every node at the
+// origin) is framed as if it were one unit wide, so the eye never sits on the
+// target.
+void funcionFronteraGraf()
+{
+    xMin = xMax = yMin = yMax = 0.0;
+    for (int i = 0; i < noNudos; ++i) {
+        const double x = nudo[i].getX();
+        const double y = nudo[i].getY();
+        xMin = std::min(xMin, x);
+        xMax = std::max(xMax, x);
+        yMin = std::min(yMin, y);
+        yMax = std::max(yMax, y);
+    }
+    xCam = xCentroObj = (xMin + xMax) / 2;
+    yCam = yCentroObj = (yMin + yMax) / 2;
+    double extension = std::max(xMax - xMin, yMax - yMin);
+    if (extension == 0.0)
+        extension = 1.0;
+    zCam = 1.1 * extension / (2 * std::tan(PI / 8));
+}
+
+void draw()
+{
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    gluLookAt(xCam, yCam, zCam, xCentroObj, yCentroObj, 0, 0, 1, 0);
+    plotDialogo();
+    dibujarCapasModelo();
+    // Result layers need results: a model read wrong or not yet analysed has none.
+    if (modeloAnalizado)
+        dibujarCapasResultado();
+    glFlush();
+    glutSwapBuffers();
+}
+
+// Wheel steps arrive as presses and releases of buttons 3 and 4; each acts
+// once, on its release.
+void mouseButton(int button, int state, int x, int y)
+{
+    if (button == GLUT_LEFT_BUTTON)
+        arrastrarIzquierdo(state, x, y);
+    else if (button == 3 && state == GLUT_UP)
+        zoomIn();
+    else if (button == 4 && state == GLUT_UP)
+        zoomOut();
+}
+
+void mouseMove(int x, int y)
+{
+    if (clickIzq != 1)
+        return;
+    const int dx = xLast - x;
+    const int dy = yLast - y;
+    const double k = std::tan(PI / 8) * (2 * zCam) / pixelesPorVista;
+    xCam += dx * k;
+    xCentroObj += dx * k;
+    yCam -= dy * k;
+    yCentroObj -= dy * k;
+    xLast = x;
+    yLast = y;
+}
+
+void zoomIn()
+{
+    zCam /= pasoZoom;
+}
+
+void zoomOut()
+{
+    zCam *= pasoZoom;
+}
+
+void teclado(unsigned char key, int, int)
+{
+    switch (key) {
+    case 27:
+        std::exit(0);
+    case 13:
+        ejecutarComando();
+        break;
+    case 8:
+        if (!comando.empty())
+            comando.pop_back();
+        break;
+    case '+':
+        cambiarEscalas(true);
+        break;
+    case '-':
+        cambiarEscalas(false);
+        break;
+    default:
+        comando += static_cast<char>(key);
+    }
+    glutPostRedisplay();
+}
+
+void tecladoEspecial(int key, int, int)
+{
+    if (key == GLUT_KEY_F5)
+        recargarModelo();
+}

@@ -13,4 +13,9 @@ void zoomOut();
 void teclado(unsigned char key, int x, int y);
 void tecladoEspecial(int key, int x, int y);
 
+// Reads the modifier keys held with the key being handled; glutGetModifiers
+// unless replaced, which lets the console be driven outside freeglut's
+// input callbacks.
+extern int (*leerModificadores)();
+
 #endif

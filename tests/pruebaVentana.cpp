@@ -1,0 +1,332 @@
+// The window on models read from files: frames drawn and read back from the
+// screen (framing, pan and zoom, result layers only for an analysed model)
+// and the F5 reload.
+#include <GL/freeglut.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "analysis/funcionSolucionU.h"
+#include "globales.h"
+#include "input/funcionLeerArchivo.h"
+#include "viewer/funcionPlot.h"
+
+// Last: Xlib defines macros that clash with names in the headers above.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+namespace {
+
+const int ancho = 1000;
+const int alto = 800;
+
+// A beam from (0, 0) to (10, 0) under a downward load: framed, it runs
+// through the middle row of the window.
+const char* const viga =
+    "nudos: 1 0 0  2 10 0\n"
+    "barras: 1 1 2\n"
+    "apoyo: 1 1 1  1\n"
+    "apoyo: 0 1 0  2\n"
+    "seccionRectangular: S 0.3 0.5 2e7 0  1\n"
+    "distribuidaLocal: D 0 0 -10 -10  1\n"
+    "combo: C1 1 D\n"
+    "escalaM: 0.02\n";
+
+struct Color {
+    int r, g, b;
+};
+
+const Color gris = {128, 128, 128};
+const Color momento = {179, 51, 0};
+
+void abrirVentana()
+{
+    static bool abierta = false;
+    if (abierta)
+        return;
+    int argc = 1;
+    char nombre[] = "pruebaVentana";
+    char* argv[] = {nombre, nullptr};
+    glutInit(&argc, argv);
+    glutInitDisplayMode(GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowPosition(100, 100);
+    glutInitWindowSize(ancho, alto);
+    glutCreateWindow("KORVELAN");
+    glutDisplayFunc(draw);
+    for (int i = 0; i < 20; ++i)
+        glutMainLoopEvent();
+    abierta = true;
+}
+
+// What the screen shows of the window after one frame, read back from the X
+// server, in RGB rows from the bottom of the window as OpenGL numbers them.
+// Without a window manager the window stands where it asked to be.
+class Imagen {
+public:
+    Imagen() : pixeles(3 * ancho * alto)
+    {
+        draw();
+        glFinish();
+        static Display* pantalla = XOpenDisplay(nullptr);
+        XSync(pantalla, False);
+        XImage* imagen = XGetImage(pantalla, DefaultRootWindow(pantalla), 100, 100, ancho, alto,
+                                   AllPlanes, ZPixmap);
+        for (int y = 0; y < alto; ++y)
+            for (int x = 0; x < ancho; ++x) {
+                const unsigned long p = XGetPixel(imagen, x, alto - 1 - y);
+                unsigned char* destino = &pixeles[3 * (y * ancho + x)];
+                destino[0] = (p >> 16) & 0xff;
+                destino[1] = (p >> 8) & 0xff;
+                destino[2] = p & 0xff;
+            }
+        XDestroyImage(imagen);
+    }
+    bool es(int x, int y, Color c) const
+    {
+        const unsigned char* p = &pixeles[3 * (y * ancho + x)];
+        return std::abs(p[0] - c.r) <= 3 && std::abs(p[1] - c.g) <= 3 && std::abs(p[2] - c.b) <= 3;
+    }
+    // Rows of column x that show the colour.
+    std::vector<int> filas(int x, Color c) const
+    {
+        std::vector<int> f;
+        for (int y = 0; y < alto; ++y)
+            if (es(x, y, c))
+                f.push_back(y);
+        return f;
+    }
+    int cuenta(Color c) const
+    {
+        int n = 0;
+        for (int y = 0; y < alto; ++y)
+            for (int x = 0; x < ancho; ++x)
+                n += es(x, y, c) ? 1 : 0;
+        return n;
+    }
+
+private:
+    std::vector<unsigned char> pixeles;
+};
+
+bool cerca(const std::vector<int>& filas, int fila)
+{
+    for (int y : filas)
+        if (std::abs(y - fila) <= 2)
+            return true;
+    return false;
+}
+
+class Ventana : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        abrirVentana();
+        changeSize(ancho, alto);
+        nombreArchivo = testing::TempDir() + "pruebaVentana.txt";
+        std::ofstream(nombreArchivo) << viga;
+        nudo.clear();
+        barra.clear();
+        funcionLeerArchivo();
+        flags.assign(200, 0);
+        flags[9] = 1;
+        funcionFronteraGraf();
+    }
+    void TearDown() override
+    {
+        std::remove(nombreArchivo.c_str());
+        clickIzq = 0;
+    }
+};
+
+}  // namespace
+
+TEST_F(Ventana, LaVigaPasaPorLaFilaCentral)
+{
+    const Imagen imagen;
+    EXPECT_TRUE(cerca(imagen.filas(300, gris), alto / 2));
+    EXPECT_TRUE(cerca(imagen.filas(700, gris), alto / 2));
+    EXPECT_TRUE(imagen.filas(50, gris).empty()) << "la viga no llega al borde";
+}
+
+TEST_F(Ventana, ElArrastreMueveElModeloOchoDecimosDelPuntero)
+{
+    mouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 500, 400);
+    mouseMove(500, 350);
+    mouseButton(GLUT_LEFT_BUTTON, GLUT_UP, 500, 350);
+    const Imagen imagen;
+    // 50 px up with the pointer: 40 px up on the screen in an 800 px window.
+    EXPECT_TRUE(cerca(imagen.filas(500, gris), alto / 2 + 40));
+    EXPECT_FALSE(cerca(imagen.filas(500, gris), alto / 2));
+}
+
+TEST_F(Ventana, DiezPasosAtrasAchicanElModelo)
+{
+    for (int i = 0; i < 10; ++i) {
+        mouseButton(4, GLUT_DOWN, 0, 0);
+        mouseButton(4, GLUT_UP, 0, 0);
+    }
+    const Imagen imagen;
+    // The half length of 364 px shrinks by 1.07^10 to about 185 px.
+    EXPECT_TRUE(imagen.filas(300, gris).empty());
+    EXPECT_FALSE(imagen.filas(330, gris).empty());
+}
+
+TEST_F(Ventana, UnModeloSinAnalizarNoDibujaResultados)
+{
+    ASSERT_FALSE(modeloAnalizado);
+    flags[6] = 1;
+    flags[100] = 1;
+    const Imagen imagen;
+    EXPECT_EQ(imagen.cuenta(momento), 0);
+    EXPECT_FALSE(imagen.filas(500, gris).empty());
+}
+
+TEST_F(Ventana, UnModeloAnalizadoDibujaElMomentoDelComboActivo)
+{
+    ASSERT_TRUE(lecturaCorrecta);
+    funcionSolucionU();
+    ASSERT_TRUE(modeloAnalizado);
+    flags[6] = 1;
+    EXPECT_EQ(Imagen().cuenta(momento), 0) << "sin combo activo no hay diagrama";
+    flags[100] = 1;
+    // A sagging moment lies below a beam drawn from left to right.
+    const std::vector<int> filas = Imagen().filas(500, momento);
+    ASSERT_FALSE(filas.empty());
+    EXPECT_LT(filas.front(), alto / 2);
+}
+
+TEST_F(Ventana, RedimensionarSoloCambiaLaProporcion)
+{
+    changeSize(ancho, 0);
+    changeSize(ancho / 2, alto);
+    changeSize(ancho, alto);
+    EXPECT_DOUBLE_EQ(xCam, 5.0);
+    EXPECT_TRUE(cerca(Imagen().filas(300, gris), alto / 2));
+}
+
+namespace {
+
+const char* const portico =
+    "nudos: 1 0 0  2 0 4  3 6 4\n"
+    "barras: 1 1 2  2 2 3\n"
+    "apoyo: 1 1 1  1\n"
+    "apoyo: 0 1 0  3\n"
+    "seccionRectangular: S 0.3 0.5 2e7 0  1 2\n"
+    "puntual: W 10 0 0  2\n"
+    "distribuidaLocal: D 0 0 -20 -20  2\n"
+    "combo: C1 1 D\n"
+    "combo: C2 1.2 D 1 W\n"
+    "escalaM: 0.5\n";
+
+const std::string promptCombo = "Escriba el nombre del Combo y presione ENTER:";
+const std::string comboConmutado = "Combo Activado/Desactivado, OK. Ingrese Comando:";
+
+int modificadoresElegidos = 0;
+
+int leerModificadoresElegidos()
+{
+    return modificadoresElegidos;
+}
+
+void teclear(const std::string& teclas)
+{
+    for (unsigned char tecla : teclas)
+        teclado(tecla, 0, 0);
+}
+
+const std::string bannerRecarga =
+    "\n\n\n------------------------Reinicio del programa------------------\n";
+
+std::string reemplazar(std::string texto, const std::string& viejo, const std::string& nuevo)
+{
+    texto.replace(texto.find(viejo), viejo.size(), nuevo);
+    return texto;
+}
+
+// Reads and analyses the file as the start-up does, then drives F5.
+class Recarga : public Ventana {
+protected:
+    void SetUp() override
+    {
+        Ventana::SetUp();
+        escribirModelo(portico);
+        nudo.clear();
+        barra.clear();
+        funcionLeerArchivo();
+        ASSERT_TRUE(lecturaCorrecta);
+        funcionSolucionU();
+        leerModificadores = leerModificadoresElegidos;
+        modificadoresElegidos = 0;
+        dialogo = "Comando:";
+        comando.clear();
+        numeroComboCoincidente = -1;
+    }
+    void escribirModelo(const std::string& texto)
+    {
+        std::ofstream(nombreArchivo) << texto;
+    }
+    std::string recargar()
+    {
+        testing::internal::CaptureStdout();
+        tecladoEspecial(GLUT_KEY_F5, 0, 0);
+        return testing::internal::GetCapturedStdout();
+    }
+};
+
+}  // namespace
+
+TEST_F(Recarga, F5ConservaInterruptoresYAvisoYDevuelveLasEscalasDelArchivo)
+{
+    teclear("plotM\rcombo\rC2\r");
+    teclado('+', 0, 0);
+    modificadoresElegidos = GLUT_ACTIVE_SHIFT;
+    teclado('+', 0, 0);
+    EXPECT_NEAR(escalaM, 0.55, 1e-12);
+    teclear("pl");
+    const std::string salida = recargar();
+    EXPECT_EQ(salida.rfind(bannerRecarga, 0), 0u) << salida;
+    EXPECT_NE(salida.find("\nlectura de nudos OK Num Nudos = 3\n"), std::string::npos) << salida;
+    EXPECT_EQ(escalaM, 0.5);
+    EXPECT_EQ(escalaTexto, 0.15);
+    std::vector<int> esperados(200, 0);
+    esperados[9] = 1;
+    esperados[6] = 1;
+    esperados[101] = 1;
+    EXPECT_EQ(flags, esperados);
+    EXPECT_EQ(dialogo, comboConmutado);
+    EXPECT_EQ(comando, "pl");
+    EXPECT_EQ(numeroComboCoincidente, 1);
+    EXPECT_TRUE(modeloAnalizado);
+    EXPECT_EQ(noNudos, 3);
+    EXPECT_EQ(noBarras, 2);
+    EXPECT_EQ(noCombos, 2);
+}
+
+TEST_F(Recarga, ConElAvisoAbiertoElNombreSeBuscaEnElModeloNuevo)
+{
+    teclear("combo\r");
+    escribirModelo(reemplazar(portico, "combo: C2", "combo: C9"));
+    recargar();
+    EXPECT_EQ(dialogo, promptCombo);
+    teclear("C9\r");
+    EXPECT_EQ(flags[101], 1);
+    EXPECT_EQ(dialogo, comboConmutado);
+}
+
+TEST_F(Recarga, UnArchivoConErroresSeMuestraSinAnalizarYSuArregloVuelve)
+{
+    escribirModelo(reemplazar(portico, "2 2 3", "2 2 9"));
+    recargar();
+    EXPECT_FALSE(lecturaCorrecta);
+    EXPECT_FALSE(modeloAnalizado);
+    teclear("combo\rC1\r");
+    escribirModelo(portico);
+    const std::string salida = recargar();
+    EXPECT_NE(salida.find("\nlectura de barras OK Num Barras = 2\n"), std::string::npos) << salida;
+    EXPECT_TRUE(lecturaCorrecta);
+    EXPECT_TRUE(modeloAnalizado);
+}
