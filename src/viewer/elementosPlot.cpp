@@ -48,14 +48,20 @@ void trazarTexto(double x, double y, const char* texto, double altura, double av
 }
 
 // Labels are redrawn every frame: the text is formatted into two fixed
-// stack buffers, so drawing a number never allocates.
+// stack buffers, so drawing a number never allocates. A negative number of
+// decimals counts as none.
+void formatearNumero(char (&texto)[100], double valor, int decimales, char conversion)
+{
+    char formato[20];
+    std::snprintf(formato, sizeof formato, "%%.%d%c", std::max(decimales, 0), conversion);
+    std::snprintf(texto, sizeof texto, formato, valor);
+}
+
 void trazarNumero(double x, double y, double valor, int decimales, double altura, char conversion,
                   double fraccionAncho)
 {
-    char formato[20];
     char texto[100];
-    std::snprintf(formato, sizeof formato, "%%.%d%c", std::max(decimales, 0), conversion);
-    std::snprintf(texto, sizeof texto, formato, valor);
+    formatearNumero(texto, valor, decimales, conversion);
     const double ancho = static_cast<double>(std::strlen(texto));
     trazarTexto(x, y, texto, altura, fraccionAncho * ancho);
 }
@@ -164,6 +170,15 @@ void drawNumSci(double x, double y, double valor, int decimales, double altura)
 void drawTextoEscalado(double x, double y, const char* texto, double altura)
 {
     trazarTexto(x, y, texto, altura, 0.0);
+}
+
+void escribirRotulo(double x, double y, const char* prefijo, double valor, int decimales, double altura)
+{
+    char numero[100];
+    formatearNumero(numero, valor, decimales, 'f');
+    char texto[100];
+    std::snprintf(texto, sizeof texto, "%s%s", prefijo, numero);
+    drawTextoEscalado(x, y, texto, altura);
 }
 
 void plotArco(double xCentro, double yCentro, double radio, double anguloInicio, double anguloFin)

@@ -22,6 +22,8 @@ void drawNumFloatRight(double x, double y, double valor, int decimales, double a
 void drawNumFloatCenter(double x, double y, double valor, int decimales, double altura);
 void drawNumSci(double x, double y, double valor, int decimales, double altura);
 void drawTextoEscalado(double x, double y, const char* texto, double altura);
+// A prefix followed by a value in fixed notation, as one stroke text.
+void escribirRotulo(double x, double y, const char* prefijo, double valor, int decimales, double altura);
 void plotArco(double xCentro, double yCentro, double radio, double anguloInicio, double anguloFin);
 
 // Model layers (capasModelo.cpp).
