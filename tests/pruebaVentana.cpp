@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -253,6 +254,9 @@ protected:
     void SetUp() override
     {
         Ventana::SetUp();
+        // F5 writes the report in the working directory: keep it out of the tree.
+        directorioAnterior = std::filesystem::current_path();
+        std::filesystem::current_path(testing::TempDir());
         escribirModelo(portico);
         nudo.clear();
         barra.clear();
@@ -265,6 +269,12 @@ protected:
         comando.clear();
         numeroComboCoincidente = -1;
     }
+    void TearDown() override
+    {
+        std::filesystem::remove("resultados.txt");
+        std::filesystem::current_path(directorioAnterior);
+        Ventana::TearDown();
+    }
     void escribirModelo(const std::string& texto)
     {
         std::ofstream(nombreArchivo) << texto;
@@ -275,6 +285,8 @@ protected:
         tecladoEspecial(GLUT_KEY_F5, 0, 0);
         return testing::internal::GetCapturedStdout();
     }
+
+    std::filesystem::path directorioAnterior;
 };
 
 }  // namespace
