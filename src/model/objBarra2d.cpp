@@ -192,24 +192,16 @@ Eigen::MatrixXd objBarra2d::getKLocal()
         kLocal.block<2, 2>(1, 4) << -k1, k2, -k2, k4;
         kLocal.block<2, 2>(4, 1) << -k1, -k2, k2, k4;
         kLocal.block<2, 2>(4, 4) << k1, -k2, -k2, k3;
-    } else if (articulacionInicio == 1 && articulacionFin == 0) {
+    } else if (articulacionInicio != articulacionFin) {
+        // One end hinged: only the rotation of the rigid end is stiffened.
+        const int giro = articulacionInicio == 1 ? 5 : 2;
         const double k1 = 3.0 * EI / std::pow(L, 3);
         const double k2 = 3.0 * EI / std::pow(L, 2);
-        const double k3 = 3.0 * EI / L;
         kLocal(1, 1) = kLocal(4, 4) = k1;
         kLocal(1, 4) = kLocal(4, 1) = -k1;
-        kLocal(1, 5) = kLocal(5, 1) = k2;
-        kLocal(4, 5) = kLocal(5, 4) = -k2;
-        kLocal(5, 5) = k3;
-    } else if (articulacionInicio == 0 && articulacionFin == 1) {
-        const double k1 = 3.0 * EI / std::pow(L, 3);
-        const double k2 = 3.0 * EI / std::pow(L, 2);
-        const double k3 = 3.0 * EI / L;
-        kLocal(1, 1) = kLocal(4, 4) = k1;
-        kLocal(1, 4) = kLocal(4, 1) = -k1;
-        kLocal(1, 2) = kLocal(2, 1) = k2;
-        kLocal(2, 4) = kLocal(4, 2) = -k2;
-        kLocal(2, 2) = k3;
+        kLocal(1, giro) = kLocal(giro, 1) = k2;
+        kLocal(4, giro) = kLocal(giro, 4) = -k2;
+        kLocal(giro, giro) = 3.0 * EI / L;
     }
     return kLocal;
 }

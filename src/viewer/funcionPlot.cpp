@@ -274,7 +274,7 @@ void changeSize(int width, int height)
 void funcionFronteraGraf()
 {
     xMin = xMax = yMin = yMax = 0.0;
-    for (int i = 0; i < noNudos; ++i) {
+    for (int i = 0; i < nudosDibujables(); ++i) {
         const double x = nudo[i].getX();
         const double y = nudo[i].getY();
         xMin = std::min(xMin, x);
