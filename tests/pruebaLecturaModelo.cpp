@@ -361,6 +361,37 @@ TEST(LecturaModelo, EntradaErronea)
     }
 }
 
+// Every number converts, but products of them leave the range of a double:
+// the model is read and not analysed, and no result holds inf or NaN.
+TEST(LecturaModelo, ValoresQueDesbordanNoSeAnalizan)
+{
+    const std::string apoyoYCombo = " apoyo: 1 1 1 1 puntual: P 0 -10 0 2 combo: C 1 P";
+    const std::string seccion = " seccionGenerica: S 1 1 1 0 10";
+    const std::string casos[] = {
+        // E·A and E·I beyond 1e308.
+        "nudos: 1 0 0 2 4 0 barras: 10 1 2 seccionGenerica: S 1e200 1e200 1e200 0 10" + apoyoYCombo,
+        // A factored load beyond 1e308.
+        "nudos: 1 0 0 2 4 0 barras: 10 1 2" + seccion +
+            " apoyo: 1 1 1 1 puntual: P 0 -1e300 0 2 combo: C 1e10 P",
+        // A length whose square overflows.
+        "nudos: 1 0 0 2 1e200 0 barras: 10 1 2" + seccion + apoyoYCombo,
+    };
+    for (const std::string& texto : casos) {
+        SCOPED_TRACE(texto);
+        leerTexto(texto);
+        ASSERT_TRUE(lecturaCorrecta);
+        testing::internal::CaptureStdout();
+        funcionSolucionU();
+        const std::string salida = testing::internal::GetCapturedStdout();
+        EXPECT_NE(salida.find("Los valores del modelo exceden el rango de los números reales; no se resuelve "
+                              "la estructura\n"),
+                  std::string::npos)
+            << salida;
+        EXPECT_FALSE(modeloAnalizado);
+        EXPECT_EQ(u.size() + reacciones.size(), 0);
+    }
+}
+
 // Afterwards every node and member holds exactly noCombos rows.
 TEST(LecturaModelo, CombosMalFormadosNoDesalineanLasFilas)
 {

@@ -234,6 +234,26 @@ void advertirMecanismo()
               << std::endl;
 }
 
+// Values beyond the range of a double (a huge section, load or length) turn
+// sums and products into inf or NaN, which no result may show as a number.
+bool dentroDelRango(bool finitos)
+{
+    if (!finitos) {
+        std::cout << "Los valores del modelo exceden el rango de los números reales" << noSeResuelve
+                  << std::endl;
+    }
+    return finitos;
+}
+
+bool resultadosFinitos()
+{
+    bool finitos = u.allFinite() && reacciones.allFinite();
+    for (int m = 0; m < noBarras && finitos; ++m) {
+        finitos = barra[m].getConstantesIntegracion().allFinite();
+    }
+    return finitos;
+}
+
 // False, after its one line, for a model that cannot be solved.
 bool analizar()
 {
@@ -246,6 +266,9 @@ bool analizar()
         return false;
     }
     sumarResortes();
+    if (!dentroDelRango(kEstructura.allFinite() && pCombo.allFinite())) {
+        return false;
+    }
     particionar();
     if (noLibres == 0) {
         std::cout << "No hay grados de libertad libres (todos los códigos de apoyo son distintos de 0)"
@@ -254,6 +277,9 @@ bool analizar()
     }
     resolverLibres();
     entregarResultados(gdlBarras);
+    if (!dentroDelRango(resultadosFinitos())) {
+        return false;
+    }
     advertirMecanismo();
     return true;
 }
