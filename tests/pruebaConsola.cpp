@@ -3,6 +3,7 @@
 #include <GL/glut.h>
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <utility>
 #include <vector>
@@ -279,6 +280,34 @@ TEST_F(Consola, MasYLuegoMenosDevuelveLaEscala)
     modificadoresElegidos = GLUT_ACTIVE_SHIFT;
     teclear("+-");
     EXPECT_NEAR(escalaTexto, 0.15, 1e-15);
+}
+
+TEST_F(Consola, UnaEscalaNoSaleDelRangoDeLosReales)
+{
+    struct Caso {
+        double inicial;
+        char tecla;
+        double esperada;
+    };
+    const double mayor = std::numeric_limits<double>::max();
+    const double menor = std::numeric_limits<double>::min();
+    const Caso casos[] = {
+        {mayor, '+', mayor},
+        {mayor, '-', mayor / 1.1},
+        {menor, '-', menor},
+        {menor, '+', menor * 1.1},
+    };
+    for (const Caso& caso : casos) {
+        SetUp();
+        teclear("plotM\r");
+        escalaM = caso.inicial;
+        teclado(caso.tecla, 0, 0);
+        EXPECT_EQ(escalaM, caso.esperada) << caso.inicial << " " << caso.tecla;
+        modificadoresElegidos = GLUT_ACTIVE_SHIFT;
+        escalaTexto = caso.inicial;
+        teclado(caso.tecla, 0, 0);
+        EXPECT_EQ(escalaTexto, caso.esperada) << caso.inicial << " " << caso.tecla;
+    }
 }
 
 TEST_F(Consola, OtrasTeclasEspecialesNoHacenNada)

@@ -132,9 +132,13 @@ void dibujarCapasResultado()
     }
 }
 
+// A step that would overflow to inf (whose products with 0 are NaN) or fade
+// to 0 (which no "+" could undo) leaves the scale as it is.
 void cambiarEscala(double& escala, bool agrandar)
 {
-    escala = agrandar ? escala * pasoEscala : escala / pasoEscala;
+    const double nueva = agrandar ? escala * pasoEscala : escala / pasoEscala;
+    if (std::isnormal(nueva))
+        escala = nueva;
 }
 
 // Shift alone sizes the text; otherwise the scale of the result layer shown.
