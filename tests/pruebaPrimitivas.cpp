@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 #include <ostream>
 #include <string>
 
@@ -251,15 +252,24 @@ INSTANTIATE_TEST_SUITE_P(
                       Numero{"sinDecimales", drawNumFloat, 7.0, 0, 1, 0.0}),
     [](const ::testing::TestParamInfo<Numero>& info) { return std::string(info.param.nombre); });
 
-TEST_F(Primitivas, DecimalesNegativosCuentanComoCero)
+// A number of decimals beyond the usable range draws the same label as the
+// nearest count within it.
+void dibujaComoDentroDelRango(void (*dibujar)(double, double, double, int, double), int fuera, int dentro)
 {
-    drawNumFloat(-5.0, 0.0, 2.0, -3, 2.0);
-    const Imagen negativo = leerImagen();
+    dibujar(-5.0, 0.0, 2.0, fuera, 2.0);
+    const Imagen fueraDelRango = leerImagen();
     encuadrar(-10.0, 10.0, -10.0, 10.0);
-    drawNumFloat(-5.0, 0.0, 2.0, 0, 2.0);
-    const Imagen cero = leerImagen();
-    EXPECT_GT(cero.buscarTodo(tinta).cantidad, 0);
-    EXPECT_EQ(negativo.rgb, cero.rgb);
+    dibujar(-5.0, 0.0, 2.0, dentro, 2.0);
+    const Imagen dentroDelRango = leerImagen();
+    EXPECT_GT(dentroDelRango.buscarTodo(tinta).cantidad, 0);
+    EXPECT_EQ(fueraDelRango.rgb, dentroDelRango.rgb);
+}
+
+TEST_F(Primitivas, DecimalesNegativosCuentanComoCero) { dibujaComoDentroDelRango(drawNumFloat, -3, 0); }
+
+TEST_F(Primitivas, MasDecimalesDeLosQueCabenCuentanComoLosQueCaben)
+{
+    dibujaComoDentroDelRango(drawNumSci, std::numeric_limits<int>::max(), 99);
 }
 
 TEST_F(Primitivas, ElDobleDeAlturaDibujaElDobleDeGrande)

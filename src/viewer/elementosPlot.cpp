@@ -49,11 +49,13 @@ void trazarTexto(double x, double y, const char* texto, double altura, double av
 
 // Labels are redrawn every frame: the text is formatted into two fixed
 // stack buffers, so drawing a number never allocates. A negative number of
-// decimals counts as none.
+// decimals counts as none; more than the 99 characters of the text can show
+// count as 99, since formatting millions of them would stall every frame.
 void formatearNumero(char (&texto)[100], double valor, int decimales, char conversion)
 {
+    const int maximo = static_cast<int>(sizeof texto) - 1;
     char formato[20];
-    std::snprintf(formato, sizeof formato, "%%.%d%c", std::max(decimales, 0), conversion);
+    std::snprintf(formato, sizeof formato, "%%.%d%c", std::clamp(decimales, 0, maximo), conversion);
     std::snprintf(texto, sizeof texto, formato, valor);
 }
 
