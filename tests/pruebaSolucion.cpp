@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -497,6 +498,23 @@ TEST(Solucion, ModelosQueNoSeResuelven)
         EXPECT_EQ(kEstructura.size() + pCombo.size() + kLL.size() + u.size() + reacciones.size(), 0);
         EXPECT_TRUE(gdlLibres.empty());
     }
+}
+
+// 300 000 nodes ask for a dense stiffness of 6.5 TB, which an allocation
+// that the kernel may refuse up front cannot hold.
+TEST(Solucion, UnModeloQueNoCabeEnMemoriaNoSeResuelve)
+{
+    std::ifstream modo("/proc/sys/vm/overcommit_memory");
+    int sobreasignacion = 0;
+    if (!(modo >> sobreasignacion) || sobreasignacion == 1) {
+        GTEST_SKIP() << "the kernel grants any allocation; touching it would exhaust the memory";
+    }
+    Modelo m;
+    m.nudos.assign(300000, Nudo{0, 0});
+    m.combos.clear();
+    EXPECT_EQ(resolver(m), "No hay memoria suficiente para las matrices de la estructura; no se resuelve la estructura\n");
+    EXPECT_FALSE(modeloAnalizado);
+    EXPECT_EQ(kEstructura.size(), 0);
 }
 
 TEST(Solucion, MecanismoBajoSusCargasSeAdvierte)

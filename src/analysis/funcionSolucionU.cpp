@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstddef>
 #include <iostream>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -284,13 +285,26 @@ bool analizar()
     return true;
 }
 
+// The structure stiffness is dense: a model too large for the memory is
+// refused with its line instead of ending the program, also from F5.
+bool analizarEnMemoria()
+{
+    try {
+        return analizar();
+    } catch (const std::bad_alloc&) {
+        std::cout << "No hay memoria suficiente para las matrices de la estructura" << noSeResuelve
+                  << std::endl;
+        return false;
+    }
+}
+
 }  // namespace
 
 void funcionSolucionU()
 {
     modeloAnalizado = false;
     vaciarAnalisis();
-    if (!analizar()) {
+    if (!analizarEnMemoria()) {
         vaciarAnalisis();
         return;
     }
