@@ -346,6 +346,7 @@ TEST(LecturaModelo, EntradaErronea)
         {base + "articulacion: 2 0 10", "Error: códigos de articulación distintos de 0 y 1 en la etiqueta articulacion: 2 0"},
         {base + "apoyo: 1 1e10 1 1", "Error: códigos de apoyo fuera de rango en la etiqueta apoyo: 1 10000000000 1"},
         {base + "combo: C1 combo: C2 1 P", "Error: el combo C1 no tiene ningún par de factor y caso de carga"},
+        {base + "combo: C1 1 P combo:", "Error: la etiqueta combo: al final del archivo no tiene nombre"},
         {base + "combo: C1 1 P combo: C1 2 P", "Error: el nombre de combo C1 se repite"},
         {base + "combo: C1 1 P 0.5", "Error: al combo C1 le falta el caso de carga de su último factor 0.5"},
         {"nudos: 1 0 0 2 4 0 barras: 10 1 1", "Error: la barra 10 tiene longitud nula (nudos 1 y 1)"},

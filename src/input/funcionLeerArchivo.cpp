@@ -258,6 +258,10 @@ void leerCombos(lectura& l)
             informar(l, "al combo " + nombre + " le falta el caso de carga de su último factor " +
                             texto(factores.back()));
         }
+        if (nombre.empty()) {
+            informar(l, "la etiqueta combo: al final del archivo no tiene nombre");
+            continue;
+        }
         if (noPares == 0) {
             informar(l, "el combo " + nombre + " no tiene ningún par de factor y caso de carga");
             continue;
