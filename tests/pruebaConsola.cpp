@@ -10,6 +10,7 @@
 
 #include "globales.h"
 #include "viewer/funcionPlot.h"
+#include "ventanaPrueba.h"
 
 namespace {
 
@@ -22,20 +23,6 @@ int modificadoresElegidos = 0;
 int leerModificadoresElegidos()
 {
     return modificadoresElegidos;
-}
-
-// The redraw request after every key needs a window of its own.
-void abrirVentana()
-{
-    static bool abierta = false;
-    if (abierta)
-        return;
-    int argc = 1;
-    char nombre[] = "pruebaConsola";
-    char* argv[] = {nombre, nullptr};
-    glutInit(&argc, argv);
-    glutCreateWindow("pruebaConsola");
-    abierta = true;
 }
 
 void teclear(const std::string& teclas)
@@ -65,7 +52,8 @@ class Consola : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        abrirVentana();
+        // The redraw request after every key needs a window.
+        abrirVentanaPrueba();
         leerModificadores = leerModificadoresElegidos;
         modificadoresElegidos = 0;
         flags = flagsIniciales();

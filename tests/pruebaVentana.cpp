@@ -15,6 +15,7 @@
 #include "globales.h"
 #include "input/funcionLeerArchivo.h"
 #include "viewer/funcionPlot.h"
+#include "ventanaPrueba.h"
 
 // Last: Xlib defines macros that clash with names in the headers above.
 #include <X11/Xlib.h>
@@ -37,38 +38,15 @@ const char* const viga =
     "combo: C1 1 D\n"
     "escalaM: 0.02\n";
 
-struct Color {
-    int r, g, b;
-};
-
 const Color gris = {128, 128, 128};
 const Color momento = {179, 51, 0};
-
-void abrirVentana()
-{
-    static bool abierta = false;
-    if (abierta)
-        return;
-    int argc = 1;
-    char nombre[] = "pruebaVentana";
-    char* argv[] = {nombre, nullptr};
-    glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowPosition(100, 100);
-    glutInitWindowSize(ancho, alto);
-    glutCreateWindow("KORVELAN");
-    glutDisplayFunc(draw);
-    for (int i = 0; i < 20; ++i)
-        glutMainLoopEvent();
-    abierta = true;
-}
 
 // What the screen shows of the window after one frame, read back from the X
 // server, in RGB rows from the bottom of the window as OpenGL numbers them.
 // Without a window manager the window stands where it asked to be.
-class Imagen {
+class Pantalla {
 public:
-    Imagen() : pixeles(3 * ancho * alto)
+    Pantalla() : pixeles(3 * ancho * alto)
     {
         draw();
         glFinish();
@@ -125,7 +103,7 @@ class Ventana : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        abrirVentana();
+        abrirVentanaPrueba();
         changeSize(ancho, alto);
         nombreArchivo = testing::TempDir() + "pruebaVentana.txt";
         std::ofstream(nombreArchivo) << viga;
@@ -147,7 +125,7 @@ protected:
 
 TEST_F(Ventana, LaVigaPasaPorLaFilaCentral)
 {
-    const Imagen imagen;
+    const Pantalla imagen;
     EXPECT_TRUE(cerca(imagen.filas(300, gris), alto / 2));
     EXPECT_TRUE(cerca(imagen.filas(700, gris), alto / 2));
     EXPECT_TRUE(imagen.filas(50, gris).empty()) << "la viga no llega al borde";
@@ -158,7 +136,7 @@ TEST_F(Ventana, ElArrastreMueveElModeloOchoDecimosDelPuntero)
     mouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 500, 400);
     mouseMove(500, 350);
     mouseButton(GLUT_LEFT_BUTTON, GLUT_UP, 500, 350);
-    const Imagen imagen;
+    const Pantalla imagen;
     // 50 px up with the pointer: 40 px up on the screen in an 800 px window.
     EXPECT_TRUE(cerca(imagen.filas(500, gris), alto / 2 + 40));
     EXPECT_FALSE(cerca(imagen.filas(500, gris), alto / 2));
@@ -170,7 +148,7 @@ TEST_F(Ventana, DiezPasosAtrasAchicanElModelo)
         mouseButton(4, GLUT_DOWN, 0, 0);
         mouseButton(4, GLUT_UP, 0, 0);
     }
-    const Imagen imagen;
+    const Pantalla imagen;
     // The half length of 364 px shrinks by 1.07^10 to about 185 px.
     EXPECT_TRUE(imagen.filas(300, gris).empty());
     EXPECT_FALSE(imagen.filas(330, gris).empty());
@@ -181,7 +159,7 @@ TEST_F(Ventana, UnModeloSinAnalizarNoDibujaResultados)
     ASSERT_FALSE(modeloAnalizado);
     flags[6] = 1;
     flags[100] = 1;
-    const Imagen imagen;
+    const Pantalla imagen;
     EXPECT_EQ(imagen.cuenta(momento), 0);
     EXPECT_FALSE(imagen.filas(500, gris).empty());
 }
@@ -192,10 +170,10 @@ TEST_F(Ventana, UnModeloAnalizadoDibujaElMomentoDelComboActivo)
     funcionSolucionU();
     ASSERT_TRUE(modeloAnalizado);
     flags[6] = 1;
-    EXPECT_EQ(Imagen().cuenta(momento), 0) << "sin combo activo no hay diagrama";
+    EXPECT_EQ(Pantalla().cuenta(momento), 0) << "sin combo activo no hay diagrama";
     flags[100] = 1;
     // A sagging moment lies below a beam drawn from left to right.
-    const std::vector<int> filas = Imagen().filas(500, momento);
+    const std::vector<int> filas = Pantalla().filas(500, momento);
     ASSERT_FALSE(filas.empty());
     EXPECT_LT(filas.front(), alto / 2);
 }
@@ -206,7 +184,7 @@ TEST_F(Ventana, RedimensionarSoloCambiaLaProporcion)
     changeSize(ancho / 2, alto);
     changeSize(ancho, alto);
     EXPECT_DOUBLE_EQ(xCam, 5.0);
-    EXPECT_TRUE(cerca(Imagen().filas(300, gris), alto / 2));
+    EXPECT_TRUE(cerca(Pantalla().filas(300, gris), alto / 2));
 }
 
 namespace {
