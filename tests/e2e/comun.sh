@@ -38,7 +38,13 @@ arrancar() {
         sleep 0.1
     done
     [ -n "$ventana" ] || fallar "no apareció la ventana KORVELAN"
-    xdotool windowfocus --sync "$ventana"
+    # A busy machine may map the window late: retry until it holds the focus.
+    for _ in $(seq 50); do
+        xdotool windowfocus "$ventana" 2>/dev/null || true
+        [ "$(xdotool getwindowfocus 2>/dev/null || true)" = "$ventana" ] && break
+        sleep 0.1
+    done
+    [ "$(xdotool getwindowfocus 2>/dev/null || true)" = "$ventana" ] || fallar "la ventana KORVELAN no recibe el foco"
     sleep 0.5
 }
 
