@@ -19,6 +19,10 @@ paquetes=(
   xdotool
   x11-apps
   imagemagick
+  valgrind
+  clang
+  libclang-rt-14-dev
+  llvm
 )
 
 if [ "$(id -u)" -eq 0 ]; then

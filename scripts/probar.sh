@@ -1,7 +1,10 @@
 #!/bin/bash
-# Installs the dependencies, builds everything and runs the whole test suite.
+# Installs the dependencies, builds everything and runs the whole test suite,
+# then the suite again under the sanitizers, then a bounded fuzz run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/instalar-dependencias.sh
 bash scripts/compilar.sh
 ctest --test-dir build --output-on-failure -j "$(nproc)"
+bash scripts/sanitizar.sh
+bash scripts/fuzz.sh 120

@@ -185,7 +185,9 @@ void resolverLibres()
 {
     kLL = kEstructura(gdlLibres, gdlLibres);
     pL = pCombo(gdlLibres, Eigen::all);
-    uLibres = kLL.fullPivLu().solve(pL);
+    // Eigen's triangular solve touches a first entry even of a right-hand
+    // side without columns: with no combination there is nothing to solve.
+    uLibres = noCombos == 0 ? Eigen::MatrixXd(noLibres, 0) : Eigen::MatrixXd(kLL.fullPivLu().solve(pL));
     u.setZero(3 * noNudos, noCombos);
     u(gdlLibres, Eigen::all) = uLibres;
 }

@@ -9,7 +9,7 @@
 namespace {
 
 // Large blocks keep a scan's cost near the cost of reading the file once.
-constexpr size_t tamanoBloque = 1 << 20;
+constexpr size_t tamanoBloque = 1 << 16;
 
 struct cerrarArchivo {
     void operator()(std::FILE* archivo) const { std::fclose(archivo); }

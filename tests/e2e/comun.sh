@@ -24,14 +24,19 @@ fallar() {
     exit 1
 }
 
+# A script may run the program under a tool (lanzador) that needs longer
+# for the window to appear (esperaVentana, in tenths of a second).
+lanzador=()
+esperaVentana=100
+
 # Starts the program in the work directory on modelo.txt and waits for its
 # window; line buffering lets the console lines be read while it runs.
 arrancar() {
     cd "$trabajo"
-    stdbuf -oL "$binario" modelo.txt >salida.txt 2>&1 &
+    stdbuf -oL "${lanzador[@]}" "$binario" modelo.txt >salida.txt 2>&1 &
     pid=$!
     ventana=""
-    for _ in $(seq 100); do
+    for _ in $(seq "$esperaVentana"); do
         ventana="$(xdotool search --onlyvisible --name '^KORVELAN$' 2>/dev/null | head -n 1 || true)"
         [ -n "$ventana" ] && break
         kill -0 "$pid" 2>/dev/null || fallar "el programa terminó antes de abrir la ventana"

@@ -1,0 +1,33 @@
+#!/bin/bash
+# The real program under valgrind's memcheck: read, solve, report, and the
+# viewer drawing every result layer of a combination, ended with Escape. No
+# invalid read or write, no use of an undefined value, and no definite leak
+# whose allocation the graphics stack did not make itself.
+source "$(dirname "$0")/comun.sh"
+
+registro="$trabajo/valgrind.txt"
+lanzador=(valgrind --leak-check=full --errors-for-leak-kinds=definite
+          --show-leak-kinds=definite --keep-debuginfo=yes
+          --suppressions="$fixturas/graficos.supp" --error-exitcode=99
+          --log-file="$registro")
+esperaVentana=1200
+
+cp "$fixturas/portico.txt" "$trabajo/modelo.txt"
+arrancar
+esperarLinea "transferencia de combos a barra[i] OK"
+escribirLinea combo
+escribirLinea C2
+for capa in plotDef plotN plotV plotM plotCarga plotR; do
+    escribirLinea "$capa"
+done
+capturar
+pulsar Escape
+estado=0
+wait "$pid" || estado=$?
+pid=""
+if [ "$estado" -ne 0 ]; then
+    cat "$registro" >&2
+    fallar "valgrind halló errores o el programa terminó con estado $estado"
+fi
+[ -s resultados.txt ] || fallar "no se escribió resultados.txt"
+grep -q "ERROR SUMMARY: 0 errors" "$registro" || fallar "el registro de valgrind no da 0 errores"
