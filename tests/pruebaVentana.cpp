@@ -320,3 +320,19 @@ TEST_F(Recarga, UnArchivoConErroresSeMuestraSinAnalizarYSuArregloVuelve)
     EXPECT_TRUE(lecturaCorrecta);
     EXPECT_TRUE(modeloAnalizado);
 }
+
+// Start-up leaves a file without combinations unanalysed; F5 solves it all
+// the same, with results of no column, and the moment layer has nothing to draw.
+TEST_F(Recarga, UnArchivoSinCombosSeResuelveConF5)
+{
+    escribirModelo(reemplazar(reemplazar(portico, "combo: C1 1 D\n", ""), "combo: C2 1.2 D 1 W\n", ""));
+    recargar();
+    EXPECT_TRUE(lecturaCorrecta);
+    EXPECT_TRUE(modeloAnalizado);
+    EXPECT_EQ(noCombos, 0);
+    EXPECT_EQ(u.rows(), 9);
+    EXPECT_EQ(u.cols(), 0);
+    EXPECT_TRUE(std::filesystem::exists("resultados.txt"));
+    teclear("plotM\r");
+    EXPECT_EQ(Pantalla().cuenta(momento), 0);
+}
