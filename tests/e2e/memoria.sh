@@ -1,22 +1,23 @@
 #!/bin/bash
-# The real program under valgrind's memcheck: read, solve, report, and the
-# viewer drawing every result layer of a combination, ended with Escape. No
-# invalid read or write, no use of an undefined value, and no definite leak
-# whose allocation the graphics stack did not make itself.
+# The real program under valgrind's memcheck on the portal frame of the
+# examples: read, solve, report, and the viewer drawing every result layer of
+# a combination, ended with Escape. No invalid read or write, no use of an
+# undefined value, and no definite leak whose allocation the graphics stack
+# did not make itself.
 source "$(dirname "$0")/comun.sh"
 
 registro="$trabajo/valgrind.txt"
 lanzador=(valgrind --leak-check=full --errors-for-leak-kinds=definite
           --show-leak-kinds=definite --keep-debuginfo=yes
-          --suppressions="$fixturas/graficos.supp" --error-exitcode=99
+          --suppressions="$fixturas/sistema.supp" --error-exitcode=99
           --log-file="$registro")
 esperaVentana=1200
 
-cp "$fixturas/portico.txt" "$trabajo/modelo.txt"
+cp "$fixturas/../../examples/portico.txt" "$trabajo/modelo.txt"
 arrancar
 esperarLinea "transferencia de combos a barra[i] OK"
 escribirLinea combo
-escribirLinea C2
+escribirLinea VIENTO
 for capa in plotDef plotN plotV plotM plotCarga plotR; do
     escribirLinea "$capa"
 done
