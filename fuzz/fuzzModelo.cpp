@@ -1,8 +1,8 @@
 // The whole road of a model, as the program takes it at start-up: the bytes
-// become the input file, a model read correctly is solved and its report
-// written. Files go to the current directory, the model's named by the
-// process so that parallel workers keep apart. Beyond crashes, the run stops
-// on a broken promise of the reader or the solution.
+// become the input file that is read and, when sound, solved and reported.
+// Files go to the current directory, the model's named by the process so
+// that parallel workers keep apart. Beyond crashes, the run stops on a broken
+// promise of the reader or the solution.
 #include <unistd.h>
 
 #include <cmath>
@@ -13,10 +13,8 @@
 #include <iostream>
 #include <string>
 
-#include "analysis/funcionSolucionU.h"
+#include "arranque.h"
 #include "globales.h"
-#include "input/funcionLeerArchivo.h"
-#include "report/funcionImprimirResultados.h"
 
 namespace {
 
@@ -58,14 +56,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
     nombreArchivo = "modelo" + std::to_string(getpid()) + ".txt";
     std::ofstream(nombreArchivo, std::ios::binary)
         .write(reinterpret_cast<const char*>(datos), static_cast<std::streamsize>(tamano));
-    funcionLeerArchivo();
+    leerYAnalizarArchivo();
     comprobarLectura();
-    if (lecturaCorrecta && noNudos != 0 && noBarras != 0 && noCombos != 0) {
-        funcionSolucionU();
-        funcionImprimirResultados();
-        if (modeloAnalizado) {
-            comprobarResultados();
-        }
+    if (modeloAnalizado) {
+        comprobarResultados();
     }
     return 0;
 }

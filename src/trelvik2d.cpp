@@ -1,11 +1,12 @@
-// Program entry and the definitions of the shared globals, in the order in
-// which they are constructed.
+// Program entry, the start-up's reading and analysis, and the definitions of
+// the shared globals, in the order in which they are constructed.
 #include "globales.h"
 
 #include <exception>
 #include <iostream>
 
 #include "analysis/funcionSolucionU.h"
+#include "arranque.h"
 #include "consola.h"
 #include "input/funcionLeerArchivo.h"
 #include "report/funcionImprimirResultados.h"
@@ -48,6 +49,15 @@ std::ofstream resultados;
 bool lecturaCorrecta = false;
 bool modeloAnalizado = false;
 
+void leerYAnalizarArchivo()
+{
+    funcionLeerArchivo();
+    if (lecturaCorrecta && noNudos != 0 && noBarras != 0 && noCombos != 0) {
+        funcionSolucionU();
+        funcionImprimirResultados();
+    }
+}
+
 #ifdef TRELVIK2D_PROGRAMA
 // Nothing may leave main as an exception: a failure that no step handled
 // ends the program with its line and a failure status.
@@ -56,11 +66,7 @@ int main(int argc, char** argv)
     try {
         nombreArchivo = argc > 1 ? argv[1] : "ingresoDatos.txt";
         limpiarConsola();
-        funcionLeerArchivo();
-        if (lecturaCorrecta && noNudos != 0 && noBarras != 0 && noCombos != 0) {
-            funcionSolucionU();
-            funcionImprimirResultados();
-        }
+        leerYAnalizarArchivo();
         funcionPlot(argc, argv);
     } catch (const std::exception& e) {
         std::cout << "Error inesperado: " << e.what() << std::endl;

@@ -10,26 +10,12 @@
 
 #include "globales.h"
 #include "viewer/funcionPlot.h"
+#include "tecladoPrueba.h"
 #include "ventanaPrueba.h"
 
 namespace {
 
-const std::string promptCombo = "Escriba el nombre del Combo y presione ENTER:";
 const std::string comboNoExiste = "el combo no existe. Ingrese Comando:";
-const std::string comboConmutado = "Combo Activado/Desactivado, OK. Ingrese Comando:";
-
-int modificadoresElegidos = 0;
-
-int leerModificadoresElegidos()
-{
-    return modificadoresElegidos;
-}
-
-void teclear(const std::string& teclas)
-{
-    for (unsigned char tecla : teclas)
-        teclado(tecla, 0, 0);
-}
 
 void darCombos(const std::vector<std::string>& nombres)
 {
@@ -54,8 +40,7 @@ protected:
     {
         // The redraw request after every key needs a window.
         abrirVentanaPrueba();
-        leerModificadores = leerModificadoresElegidos;
-        modificadoresElegidos = 0;
+        elegirModificadores();
         flags = flagsIniciales();
         dialogo = "Comando:";
         comando.clear();

@@ -15,6 +15,7 @@
 #include "globales.h"
 #include "input/funcionLeerArchivo.h"
 #include "viewer/funcionPlot.h"
+#include "tecladoPrueba.h"
 #include "ventanaPrueba.h"
 
 // Last: Xlib defines macros that clash with names in the headers above.
@@ -201,22 +202,6 @@ const char* const portico =
     "combo: C2 1.2 D 1 W\n"
     "escalaM: 0.5\n";
 
-const std::string promptCombo = "Escriba el nombre del Combo y presione ENTER:";
-const std::string comboConmutado = "Combo Activado/Desactivado, OK. Ingrese Comando:";
-
-int modificadoresElegidos = 0;
-
-int leerModificadoresElegidos()
-{
-    return modificadoresElegidos;
-}
-
-void teclear(const std::string& teclas)
-{
-    for (unsigned char tecla : teclas)
-        teclado(tecla, 0, 0);
-}
-
 const std::string bannerRecarga =
     "\n\n\n------------------------Reinicio del programa------------------\n";
 
@@ -241,8 +226,7 @@ protected:
         funcionLeerArchivo();
         ASSERT_TRUE(lecturaCorrecta);
         funcionSolucionU();
-        leerModificadores = leerModificadoresElegidos;
-        modificadoresElegidos = 0;
+        elegirModificadores();
         dialogo = "Comando:";
         comando.clear();
         numeroComboCoincidente = -1;
