@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 
 if [ -z "${CAPTURAS_EN_XVFB:-}" ]; then
   export CAPTURAS_EN_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+  exec bash tests/conXvfb.sh bash "$0" "$@"
 fi
 
 programa=build/trelvik2d
