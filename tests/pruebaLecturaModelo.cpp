@@ -448,14 +448,16 @@ TEST(LecturaModelo, EjemplosSeLeenSinErrores)
 
 namespace {
 
-void leerYResolver(const std::string& archivo)
+void leerYResolverRuta(const std::string& ruta)
 {
-    leer("../examples/" + archivo);
+    leer(ruta);
     ASSERT_TRUE(lecturaCorrecta);
     testing::internal::CaptureStdout();
     funcionSolucionU();
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
 }
+
+void leerYResolver(const std::string& archivo) { leerYResolverRuta("../examples/" + archivo); }
 
 // Bending moment at the start (0) or end (1) of a member.
 double momento(int m, int c, int extremo) { return barra[m].getSolicitacionMomento(c, 2)(1, extremo); }
@@ -547,6 +549,17 @@ TEST(Ejemplos, ArticulacionYResorte)
     EXPECT_NEAR(nudo[2].getReaccionY(0), 10.0, 1e-7);
     EXPECT_NEAR(nudo[1].getDesplazamientoY(0), -0.005 - 20.0 * 64 / (48 * 1e4), tol);
     EXPECT_NEAR(momento(0, 0, 1), 20.0, 1e-7);
+}
+
+// Span 4 under 10 per unit length, pinned at 1 and on a roller in Y at 2
+// that also has a spring: the roller carries its wL/2, the spring nothing.
+TEST(Modelos, ApoyoConResorteDaSuReaccion)
+{
+    leerYResolverRuta("datos/apoyoConResorte.txt");
+    EXPECT_NEAR(nudo[0].getReaccionY(0), 20.0, 1e-7);
+    EXPECT_NEAR(nudo[1].getReaccionY(0), 20.0, 1e-7);
+    EXPECT_NEAR(nudo[0].getReaccionX(0), 0.0, 1e-7);
+    EXPECT_NEAR(nudo[1].getDesplazamientoY(0), 0.0, tol);
 }
 
 // The worked example: the reactions, spring force included, balance the
