@@ -562,6 +562,25 @@ TEST(Modelos, ApoyoConResorteDaSuReaccion)
     EXPECT_NEAR(nudo[1].getDesplazamientoY(0), 0.0, tol);
 }
 
+// Member of 6 held axially at both ends under an axial load growing from 0
+// to 6: the start takes L·(2p1 + p2)/6 = 6, and N(x) = 6 - x²/2, which is
+// +1.5 at midspan and changes sign at √12.
+TEST(Modelos, AxialBajoCargaAxialVariable)
+{
+    leerYResolverRuta("datos/axialVariable.txt");
+    const int estaciones = 21;
+    const Eigen::MatrixXd N = barra[0].getSolicitacionAxial(0, estaciones);
+    ASSERT_EQ(N.cols(), estaciones);
+    for (int i = 0; i < estaciones; ++i) {
+        const double x = N(0, i);
+        EXPECT_NEAR(N(1, i), 6.0 - x * x / 2.0, 1e-7) << "x = " << x;
+    }
+    EXPECT_NEAR(N(1, 10), 1.5, 1e-7);
+    EXPECT_GT(N(1, 11), 0.0);
+    EXPECT_LT(N(1, 12), 0.0);
+    EXPECT_NEAR(N(1, 20), -12.0, 1e-7);
+}
+
 // The worked example: the reactions, spring force included, balance the
 // loads of each combination.
 TEST(Ejemplos, EjemploTrabajadoEnEquilibrio)
