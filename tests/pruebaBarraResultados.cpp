@@ -197,11 +197,12 @@ TEST(BarraResultados, MmaxUsaElCeroDelUltimoGetXvcero)
 
 TEST(BarraResultados, SinCargaTransversalNoHayCeroDelCortante)
 {
-    // Only lengthening: N = E·A·Δ/L at both ends; a varying axial load
-    // still gives a straight line between the end values.
+    // Only lengthening: N = E·A·Δ/L at both ends; along the member N falls
+    // by the integral of the axial load, p1·x + (p2 - p1)·x²/(2L).
     const double L = 5, delta = 0.001, EA = E * A;
     struct Caso { int ai, af; double p1, p2; };
-    for (const Caso& k : {Caso{0, 0, 0, 0}, Caso{1, 1, 0, 0}, Caso{0, 0, 3, 9}}) {
+    for (const Caso& k : {Caso{0, 0, 0, 0}, Caso{1, 1, 0, 0}, Caso{0, 0, 3, 9},
+                         Caso{0, 0, 4, 4}, Caso{1, 1, 9, 3}}) {
         SCOPED_TRACE(testing::Message() << k.ai << k.af << " " << k.p1 << "," << k.p2);
         objBarra2d b = barraEntre(0, 0, L, 0, k.ai, k.af);
         Eigen::MatrixXd U = sujeta(1);
@@ -213,7 +214,7 @@ TEST(BarraResultados, SinCargaTransversalNoHayCeroDelCortante)
         const double N2 = EA * delta / L - L * (k.p1 + 2 * k.p2) / 6;
         EXPECT_NEAR(N(1, 0), N1, 1e-6);
         EXPECT_NEAR(N(1, 2), N2, 1e-6);
-        EXPECT_NEAR(N(1, 1), (N1 + N2) / 2, 1e-6);
+        EXPECT_NEAR(N(1, 1), N1 - k.p1 * L / 2 - (k.p2 - k.p1) * L / 8, 1e-6);
         EXPECT_DOUBLE_EQ(b.getXvcero(0), -1.0);
         EXPECT_DOUBLE_EQ(b.getMmax(0), 0.0);
     }

@@ -448,14 +448,16 @@ TEST(LecturaModelo, EjemplosSeLeenSinErrores)
 
 namespace {
 
-void leerYResolver(const std::string& archivo)
+void leerYResolverRuta(const std::string& ruta)
 {
-    leer("../examples/" + archivo);
+    leer(ruta);
     ASSERT_TRUE(lecturaCorrecta);
     testing::internal::CaptureStdout();
     funcionSolucionU();
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
 }
+
+void leerYResolver(const std::string& archivo) { leerYResolverRuta("../examples/" + archivo); }
 
 // Bending moment at the start (0) or end (1) of a member.
 double momento(int m, int c, int extremo) { return barra[m].getSolicitacionMomento(c, 2)(1, extremo); }
@@ -547,6 +549,36 @@ TEST(Ejemplos, ArticulacionYResorte)
     EXPECT_NEAR(nudo[2].getReaccionY(0), 10.0, 1e-7);
     EXPECT_NEAR(nudo[1].getDesplazamientoY(0), -0.005 - 20.0 * 64 / (48 * 1e4), tol);
     EXPECT_NEAR(momento(0, 0, 1), 20.0, 1e-7);
+}
+
+// Span 4 under 10 per unit length, pinned at 1 and on a roller in Y at 2
+// that also has a spring: the roller carries its wL/2, the spring nothing.
+TEST(Modelos, ApoyoConResorteDaSuReaccion)
+{
+    leerYResolverRuta("datos/apoyoConResorte.txt");
+    EXPECT_NEAR(nudo[0].getReaccionY(0), 20.0, 1e-7);
+    EXPECT_NEAR(nudo[1].getReaccionY(0), 20.0, 1e-7);
+    EXPECT_NEAR(nudo[0].getReaccionX(0), 0.0, 1e-7);
+    EXPECT_NEAR(nudo[1].getDesplazamientoY(0), 0.0, tol);
+}
+
+// Member of 6 held axially at both ends under an axial load growing from 0
+// to 6: the start takes L·(2p1 + p2)/6 = 6, and N(x) = 6 - x²/2, which is
+// +1.5 at midspan and changes sign at √12.
+TEST(Modelos, AxialBajoCargaAxialVariable)
+{
+    leerYResolverRuta("datos/axialVariable.txt");
+    const int estaciones = 21;
+    const Eigen::MatrixXd N = barra[0].getSolicitacionAxial(0, estaciones);
+    ASSERT_EQ(N.cols(), estaciones);
+    for (int i = 0; i < estaciones; ++i) {
+        const double x = N(0, i);
+        EXPECT_NEAR(N(1, i), 6.0 - x * x / 2.0, 1e-7) << "x = " << x;
+    }
+    EXPECT_NEAR(N(1, 10), 1.5, 1e-7);
+    EXPECT_GT(N(1, 11), 0.0);
+    EXPECT_LT(N(1, 12), 0.0);
+    EXPECT_NEAR(N(1, 20), -12.0, 1e-7);
 }
 
 // The worked example: the reactions, spring force included, balance the

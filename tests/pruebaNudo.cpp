@@ -117,17 +117,24 @@ TEST(Nudo, ReglaDelResorte)
     EXPECT_EQ(n.getReaccionM(0), -3.0);
 }
 
-TEST(Nudo, ResorteEnDireccionRestringidaDaCero)
+// A restrained direction reports the support's reaction, the spring's share
+// (zero, the direction does not move) included; only the free rotation
+// reports its spring's moment.
+TEST(Nudo, ResorteEnDireccionRestringidaDaLaReaccionDelApoyo)
 {
     objNudo2d n;
-    n.setApoyo(0, 1, 0);
-    n.setResorte(0, 500, 0);
+    n.setApoyo(1, 1, 0);
+    n.setResorte(200, 500, 300);
     n.setCombo("C1", 1.0, "D");
-    n.setDesplazamientos(Eigen::MatrixXd::Zero(3, 1));
+    Eigen::MatrixXd D(3, 1);
+    D << 0.0, 0.0, 0.01;
+    n.setDesplazamientos(D);
     Eigen::MatrixXd R(3, 1);
-    R << 0.0, 40.0, 0.0;
+    R << -7.0, 40.0, 99.0;
     n.setReacciones(R);
-    EXPECT_EQ(n.getReaccionY(0), 0.0);
+    EXPECT_EQ(n.getReaccionX(0), -7.0);
+    EXPECT_EQ(n.getReaccionY(0), 40.0);
+    EXPECT_NEAR(n.getReaccionM(0), -3.0, 1e-12);
 }
 
 TEST(Nudo, DesplazamientosConColumnasDeMenosAvisanUnaVez)

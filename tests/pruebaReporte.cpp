@@ -3,9 +3,14 @@
 // not be written.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -259,8 +264,8 @@ TEST_F(Reporte, ComienzoDelEjemplo)
         "\n"
         "Apoyado = 1; sin Apoyo = 0\n"
         "#Nudo | ApoyoX | ApoyoY | giro\n"
-        "0 1 1 1\n"
-        "1 0 0 0\n"
+        "1 1 1 1\n"
+        "2 0 0 0\n"
         "\n"
         "\n"
         "Matrices de Rigidez de Barras\n"
@@ -380,7 +385,7 @@ TEST_F(Reporte, ModeloSinBarrasSoloEncabezados)
         "\n\n"
         "Apoyado = 1; sin Apoyo = 0\n"
         "#Nudo | ApoyoX | ApoyoY | giro\n"
-        "0 0 0 0\n"
+        "4 0 0 0\n"
         "\n\n"
         "Matrices de Rigidez de Barras\n"
         "\n\n"
@@ -479,6 +484,7 @@ TEST_F(Reporte, PorticoSegunFormulas)
                             {-nColumna, -nColumna, nViga, nViga, -mBase, mViga}});
 }
 
+
 std::string salidaDe(void (*f)())
 {
     testing::internal::CaptureStdout();
@@ -486,32 +492,170 @@ std::string salidaDe(void (*f)())
     return testing::internal::GetCapturedStdout();
 }
 
-// A path that cannot be created (a directory in its place) and a full disk
-// both fail for root as well.
+const std::string avisoDeFallo = "No se pudo escribir el archivo resultados.txt\n";
+const std::string reporteAnterior = "reporte anterior\n";
+
+void escribirArchivo(const std::string& ruta, const std::string& contenido)
+{
+    std::ofstream(ruta, std::ios::binary) << contenido;
+}
+
+// The names in the working directory, sorted: a report that failed leaves
+// no file of its own behind.
+std::vector<std::string> entradas()
+{
+    std::vector<std::string> nombres;
+    for (const fs::directory_entry& e : fs::directory_iterator(".")) {
+        nombres.push_back(e.path().filename().string());
+    }
+    std::sort(nombres.begin(), nombres.end());
+    return nombres;
+}
+
+// Files written by the process may grow to a size limit only, as on a disk
+// that fills up while the report is written; the signal that would end the
+// process is ignored so that the write just fails.
+class LimiteDeArchivo {
+public:
+    explicit LimiteDeArchivo(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &anterior);
+        rlimit limitado = anterior;
+        limitado.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limitado);
+        senalAnterior = std::signal(SIGXFSZ, SIG_IGN);
+    }
+    ~LimiteDeArchivo()
+    {
+        setrlimit(RLIMIT_FSIZE, &anterior);
+        std::signal(SIGXFSZ, senalAnterior);
+    }
+    LimiteDeArchivo(const LimiteDeArchivo&) = delete;
+    LimiteDeArchivo& operator=(const LimiteDeArchivo&) = delete;
+
+private:
+    rlimit anterior{};
+    void (*senalAnterior)(int) = SIG_DFL;
+};
+
+// A report that runs out of room halfway leaves the older one byte for byte
+// and nothing else; once there is room again the next one is written whole.
+TEST_F(Reporte, DiscoLlenoDejaElReporteAnterior)
+{
+    portico();
+    funcionImprimirResultados();
+    const std::string completo = reporte();
+    const rlim_t limite = 4096;
+    ASSERT_GT(completo.size(), limite);
+    escribirArchivo("resultados.txt", reporteAnterior);
+    {
+        LimiteDeArchivo lleno(limite);
+        EXPECT_EQ(salidaDe(funcionImprimirResultados), avisoDeFallo);
+    }
+    EXPECT_EQ(reporte(), reporteAnterior);
+    EXPECT_EQ(entradas(), std::vector<std::string>{"resultados.txt"});
+    EXPECT_EQ(salidaDe(funcionImprimirResultados), "");
+    EXPECT_EQ(reporte(), completo);
+}
+
+// A name that cannot be replaced (a directory stands there) and a folder
+// where no file can be created fail for root as well.
 TEST_F(Reporte, ArchivoQueNoSePuedeEscribir)
 {
-    const std::string aviso = "No se pudo escribir el archivo resultados.txt\n";
     modeloEjemplo();
     fs::create_directory("resultados.txt");
-    EXPECT_EQ(salidaDe(funcionImprimirResultados), aviso);
+    escribirArchivo("resultados.txt/dentro", reporteAnterior);
+    EXPECT_EQ(salidaDe(funcionImprimirResultados), avisoDeFallo);
     EXPECT_TRUE(fs::is_directory("resultados.txt"));
-    fs::remove("resultados.txt");
+    EXPECT_EQ(leer("resultados.txt/dentro"), reporteAnterior);
+    EXPECT_EQ(entradas(), std::vector<std::string>{"resultados.txt"});
 
-    fs::create_symlink("/dev/full", "resultados.txt");
-    EXPECT_EQ(salidaDe(funcionImprimirResultados), aviso);
-    fs::remove("resultados.txt");
+    const fs::path borrada = directorio / "borrada";
+    fs::create_directory(borrada);
+    fs::current_path(borrada);
+    fs::remove(borrada);
+    EXPECT_EQ(salidaDe(funcionImprimirResultados), avisoDeFallo);
+    fs::current_path(directorio);
+    fs::remove_all("resultados.txt");
 
     // The stream recovers: the next report is written whole.
     EXPECT_EQ(salidaDe(funcionImprimirResultados), "");
     EXPECT_EQ(reporte().substr(0, 20), "#Nudo CoordX coordY\n");
 }
 
+// A link or a pipe named resultados.txt is replaced by the report: the
+// linked file keeps its text and the pipe is never opened, so nothing waits.
+TEST_F(Reporte, EnlaceOTuberiaSeReemplazan)
+{
+    modeloEjemplo();
+    funcionImprimirResultados();
+    const std::string esperado = reporte();
+    fs::remove("resultados.txt");
+
+    const std::string modelo = "nudos: 1 0 0  2 3 0\n";
+    escribirArchivo("modelo.txt", modelo);
+    fs::create_symlink("modelo.txt", "resultados.txt");
+    EXPECT_EQ(salidaDe(funcionImprimirResultados), "");
+    EXPECT_EQ(leer("modelo.txt"), modelo);
+    EXPECT_FALSE(fs::is_symlink("resultados.txt"));
+    EXPECT_EQ(reporte(), esperado);
+
+    fs::remove("resultados.txt");
+    ASSERT_EQ(mkfifo("resultados.txt", 0644), 0);
+    // With a reader at the other end, a writer that opened the pipe would
+    // fail this test instead of waiting for ever.
+    const int lector = open("resultados.txt", O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(lector, 0);
+    EXPECT_EQ(salidaDe(funcionImprimirResultados), "");
+    close(lector);
+    EXPECT_TRUE(fs::is_regular_file("resultados.txt"));
+    EXPECT_EQ(reporte(), esperado);
+    EXPECT_EQ(entradas(), (std::vector<std::string>{"modelo.txt", "resultados.txt"}));
+}
+
+// The new report is as readable as a file created the ordinary way.
+TEST_F(Reporte, PermisosDeUnArchivoNuevo)
+{
+    modeloEjemplo();
+    const mode_t anterior = umask(022);
+    funcionImprimirResultados();
+    umask(anterior);
+    struct stat datos {};
+    ASSERT_EQ(stat("resultados.txt", &datos), 0);
+    EXPECT_EQ(datos.st_mode & 0777, 0644u);
+}
+
+// Nodes numbered 30, 7 and 12: each support row names its node as the node
+// table does, so the fixed node reads 7.
+TEST_F(Reporte, TablaDeApoyosConNumerosDeUsuario)
+{
+    nudoNuevo(30, 0, 0, 0, 0, 0);
+    nudoNuevo(7, 3, 0, 1, 1, 1);
+    nudoNuevo(12, 6, 0, 1, 1, 0);
+    barraNueva(1, 0, 1, 0.1, 0.03, 900);
+    barraNueva(2, 1, 2, 0.1, 0.03, 900);
+    nudo[0].setCargaPuntual("P", 0, -1, 0);
+    resolver({{"C1", 1.0, "P"}});
+    funcionImprimirResultados();
+    const std::string esperado =
+        "#Nudo CoordX coordY\n"
+        "30 0 0\n"
+        "7 3 0\n"
+        "12 6 0\n"
+        "\n\n"
+        "Apoyado = 1; sin Apoyo = 0\n"
+        "#Nudo | ApoyoX | ApoyoY | giro\n"
+        "30 0 0 0\n"
+        "7 1 1 1\n"
+        "12 1 1 0\n"
+        "\n\n"
+        "Matrices de Rigidez de Barras\n";
+    EXPECT_EQ(reporte().substr(0, esperado.size()), esperado);
+}
+
 TEST_F(Reporte, ModeloSinAnalisisNoEscribeNada)
 {
-    {
-        std::ofstream viejo("resultados.txt");
-        viejo << "reporte anterior\n";
-    }
+    escribirArchivo("resultados.txt", reporteAnterior);
     nudoNuevo(1, 0, 0, 1, 1, 1);
     nudoNuevo(2, 3, 0, 0, 0, 0);
     barraNueva(1, 0, 1, 0.1, 0.03, 900);
@@ -520,7 +664,7 @@ TEST_F(Reporte, ModeloSinAnalisisNoEscribeNada)
     noCombos = 0;
     modeloAnalizado = false;
     EXPECT_EQ(salidaDe(funcionImprimirResultados), "");
-    EXPECT_EQ(reporte(), "reporte anterior\n");
+    EXPECT_EQ(reporte(), reporteAnterior);
 }
 
 // A count larger than the member's result columns reads only those columns.

@@ -121,16 +121,25 @@ Eigen::MatrixXd objBarra2d::getDesplazamientosGlobales() { return desplazamiento
 Eigen::MatrixXd objBarra2d::getDesplazamientosLocales() { return desplazamientosLocales; }
 Eigen::MatrixXd objBarra2d::getConstantesIntegracion() { return constantesIntegracion; }
 
-// Straight between the axial end forces, whatever the axial load along it.
+// N(x) = N1 minus the integral of the axial load p from the start. The
+// member is in equilibrium, N2 = N1 - L·(p1 + p2)/2, so N is the straight
+// line between the end values plus, for a load p1 -> p2 that varies, the
+// parabola L·(p2 - p1)·t·(1 - t)/2, t = x/L, which vanishes at both ends.
 Eigen::MatrixXd objBarra2d::getSolicitacionAxial(int c, int n)
 {
     const Eigen::VectorXd F = seisPorSeis(kLocal) * columnaDeExtremos(desplazamientosLocales, c) -
                               columnaDeExtremos(cargasEquivalentesLocales, c);
     const double N1 = -F(0);
     const double N2 = F(3);
-    const Eigen::RowVectorXd fraccion = estaciones(1.0, n);
-    return tablaDe(estaciones(longitud, n),
-                   (N1 + (N2 - N1) * fraccion.array()).matrix());
+    const Eigen::Array<double, 1, Eigen::Dynamic> t = estaciones(1.0, n).array();
+    Eigen::Array<double, 1, Eigen::Dynamic> valores = N1 + (N2 - N1) * t;
+    const double p1 = coeficiente(matrizCargasCombo, c, 0);
+    const double p2 = coeficiente(matrizCargasCombo, c, 1);
+    // A member without a curve hands no load to its nodes and carries none.
+    if (p2 != p1 && curvaDefinida()) {
+        valores += longitud * (p2 - p1) / 2.0 * t * (1.0 - t);
+    }
+    return tablaDe(estaciones(longitud, n), valores.matrix());
 }
 
 Eigen::MatrixXd objBarra2d::getSolicitacionCortante(int c, int n)

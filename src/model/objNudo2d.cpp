@@ -63,15 +63,18 @@ void objNudo2d::setDesplazamientos(Eigen::MatrixXd D)
     }
 }
 
-// A direction with a spring reports the spring's force on the node,
-// -k times the displacement, in place of the value handed in.
+// A free direction with a spring reports the spring's force on the node,
+// -k times the displacement, in place of the value handed in. A restrained
+// direction keeps the support's reaction, which already holds the spring's
+// share.
 void objNudo2d::setReacciones(Eigen::MatrixXd R)
 {
     reaccionesNudo = std::move(R);
     const Eigen::Index columnas =
         std::min(reaccionesNudo.cols(), desplazamientosNudo.cols());
     for (int k = 0; k < 3; ++k) {
-        if (resorte(k) == 0.0 || reaccionesNudo.rows() <= k || desplazamientosNudo.rows() <= k) {
+        const bool resorteLibre = resorte(k) != 0.0 && apoyo(k) == 0;
+        if (!resorteLibre || reaccionesNudo.rows() <= k || desplazamientosNudo.rows() <= k) {
             continue;
         }
         for (Eigen::Index i = 0; i < columnas; ++i) {

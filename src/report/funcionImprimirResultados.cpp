@@ -1,12 +1,19 @@
 // Text report of the analysed model: node and support tables, member data
 // and stiffness, structure matrices, loads, displacements, elastic-curve
-// constants and end forces, written to "resultados.txt".
+// constants and end forces, written to "resultados.txt", which is replaced
+// whole or not at all.
 #include "report/funcionImprimirResultados.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdio>
+#include <cstdlib>
 #include <initializer_list>
 #include <iostream>
+#include <string>
 
 #include <Eigen/Dense>
 
@@ -16,6 +23,9 @@
 namespace {
 
 const char* const archivoResultados = "resultados.txt";
+// mkstemp's pattern: the new report is written beside the old one, under a
+// name of its own.
+const char* const sufijoTemporal = ".XXXXXX";
 
 // Loops run to the counts, but never past what the container really holds.
 int hasta(int cuenta, std::size_t tamano)
@@ -86,7 +96,7 @@ void escribirApoyos()
     resultados << "#Nudo | ApoyoX | ApoyoY | giro\n";
     for (int i = 0; i < hasta(noNudos, nudo.size()); ++i) {
         const Eigen::Vector3i apoyo = nudo[i].getApoyo();
-        resultados << nudo[i].getNoNudo();
+        resultados << nudo[i].getNoNudoUsuario();
         for (int k = 0; k < 3; ++k) {
             resultados << " " << apoyo(k);
         }
@@ -231,6 +241,30 @@ void avisarFalloDeEscritura()
     std::cout << "No se pudo escribir el archivo " << archivoResultados << std::endl;
 }
 
+// mkstemp creates the file owner-only; the report gets what an ordinary
+// creation would give it, 0666 less the umask.
+mode_t permisosDeArchivoNuevo()
+{
+    const mode_t mascara = umask(0);
+    umask(mascara);
+    return 0666 & ~mascara;
+}
+
+// The whole report into the new file, down to the disk, so that a crash
+// right after the rename cannot leave an empty report; false when the
+// stream or the sync reports any failure.
+bool escribirEn(const std::string& ruta, int descriptor)
+{
+    resultados.clear();
+    resultados.open(ruta, std::ios::out | std::ios::trunc);
+    if (!resultados.is_open()) {
+        return false;
+    }
+    escribirReporte();
+    resultados.close();
+    return !resultados.fail() && fsync(descriptor) == 0;
+}
+
 }  // namespace
 
 void funcionImprimirResultados()
@@ -243,15 +277,21 @@ void funcionImprimirResultados()
     if (resultados.is_open()) {
         resultados.close();
     }
-    resultados.clear();
-    resultados.open(archivoResultados, std::ios::out);
-    if (!resultados.is_open()) {
+    // The report goes to a new file beside the old one and takes its name
+    // only once written whole: a full disk leaves the older report intact,
+    // and a link or a pipe of that name is replaced, never written through.
+    std::string temporal = std::string(archivoResultados) + sufijoTemporal;
+    const int descriptor = mkstemp(temporal.data());
+    if (descriptor < 0) {
         avisarFalloDeEscritura();
         return;
     }
-    escribirReporte();
-    resultados.close();
-    if (resultados.fail()) {
+    // A file system that keeps no permissions still takes the report.
+    static_cast<void>(fchmod(descriptor, permisosDeArchivoNuevo()));
+    const bool escrito = escribirEn(temporal, descriptor);
+    const bool cerrado = close(descriptor) == 0;
+    if (!escrito || !cerrado || std::rename(temporal.c_str(), archivoResultados) != 0) {
+        std::remove(temporal.c_str());
         avisarFalloDeEscritura();
     }
 }

@@ -29,11 +29,12 @@ fallar() {
 lanzador=()
 esperaVentana=100
 
-# Starts the program in the work directory on modelo.txt and waits for its
-# window; line buffering lets the console lines be read while it runs.
+# Starts the program on modelo.txt in a folder (the work directory unless
+# one is named) and waits for its window; line buffering lets the console
+# lines, kept in the work directory, be read while it runs.
 arrancar() {
-    cd "$trabajo"
-    stdbuf -oL "${lanzador[@]}" "$binario" modelo.txt >salida.txt 2>&1 &
+    cd "${1:-$trabajo}"
+    stdbuf -oL "${lanzador[@]}" "$binario" modelo.txt >"$trabajo/salida.txt" 2>&1 &
     pid=$!
     ventana=""
     for _ in $(seq "$esperaVentana"); do
@@ -68,7 +69,7 @@ pulsar() {
 # Waits up to 10 s for a line of the console output equal to the text.
 esperarLinea() {
     for _ in $(seq 100); do
-        grep -qxF -- "$1" salida.txt && return 0
+        grep -qxF -- "$1" "$trabajo/salida.txt" && return 0
         sleep 0.1
     done
     fallar "falta la línea de consola: $1"
@@ -76,7 +77,7 @@ esperarLinea() {
 
 # Number of console lines equal to the text.
 contarLineas() {
-    grep -cxF -- "$1" salida.txt || true
+    grep -cxF -- "$1" "$trabajo/salida.txt" || true
 }
 
 capturar() {
