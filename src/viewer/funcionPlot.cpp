@@ -43,6 +43,10 @@ const double pixelesPorVista = 1000.0;
 const double pasoZoom = 1.07;
 const double pasoEscala = 1.1;
 
+// The near and far planes stand this many times nearer and farther than the
+// depth that they enclose.
+const double margenPlanos = 10.0;
+
 bool activo(int slot)
 {
     return flags[slot] % 2 != 0;
@@ -264,11 +268,20 @@ void changeSize(int width, int height)
 {
     if (height == 0)
         height = 1;
-    const double aspecto = static_cast<double>(width) / height;
+    glViewport(0, 0, width, height);
+    ponerPerspectiva(zCam);
+}
+
+// Clipping planes a fixed ratio before and beyond the one depth drawn keep it
+// well inside them in single precision, however large or small it is.
+void ponerPerspectiva(double profundidad)
+{
+    GLint vista[4];
+    glGetIntegerv(GL_VIEWPORT, vista);
+    const double aspecto = static_cast<double>(vista[2]) / std::max(vista[3], 1);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    glViewport(0, 0, width, height);
-    gluPerspective(45, aspecto, 0.01f, 1000);
+    gluPerspective(45, aspecto, profundidad / margenPlanos, profundidad * margenPlanos);
     glMatrixMode(GL_MODELVIEW);
 }
 
@@ -297,6 +310,9 @@ void funcionFronteraGraf()
 void draw()
 {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    // The camera looks straight down, so the whole model plane lies zCam
+    // ahead of the eye.
+    ponerPerspectiva(zCam);
     glLoadIdentity();
     gluLookAt(xCam, yCam, zCam, xCentroObj, yCentroObj, 0, 0, 1, 0);
     plotDialogo();
