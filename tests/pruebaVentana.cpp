@@ -253,6 +253,40 @@ TEST_F(Ventana, CualquierTamanoSeVeAlAbrirYTrasCienPasosDeRueda)
 
 namespace {
 
+const Color flechaCargaBarra = {0, 77, 0};
+const Color cargaDeNudo = {204, 51, 51};
+
+// Loads come from the reading alone: a model read correctly shows them
+// without an analysis, one read with errors shows none.
+class CasoCargas {
+public:
+    const char* nombre;
+    std::string modelo;
+    Color color;
+    bool visibles;
+};
+
+}  // namespace
+
+TEST_F(Ventana, LasCargasNoEsperanAlAnalisisPeroSiAUnaLecturaCorrecta)
+{
+    const CasoCargas casos[] = {
+        {"viga sin analizar", viga, flechaCargaBarra, true},
+        {"nudos sin barras", "nudos: 1 0 0  2 10 0\napoyo: 1 1 1  1\npuntual: P 0 -5 0  2\ncombo: C1 1 P\n",
+         cargaDeNudo, true},
+        {"viga con un error", std::string(viga) + "apoyo: 1 1 1  7\n", flechaCargaBarra, false},
+    };
+    for (const CasoCargas& caso : casos) {
+        abrirModelo(caso.modelo);
+        ASSERT_FALSE(modeloAnalizado) << caso.nombre;
+        flags[7] = 1;
+        flags[100] = 1;
+        EXPECT_EQ(Pantalla().cuenta(caso.color) > 0, caso.visibles) << caso.nombre;
+    }
+}
+
+namespace {
+
 const char* const portico =
     "nudos: 1 0 0  2 0 4  3 6 4\n"
     "barras: 1 1 2  2 2 3\n"

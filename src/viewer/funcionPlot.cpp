@@ -58,20 +58,22 @@ void dibujarReacciones(int c, double)
 }
 
 // The result layers in drawing order, with the scale that draw hands them and
-// that "+" and "-" change (the reactions have none).
+// that "+" and "-" change (the reactions have none). The loads come from the
+// reading alone; every other layer needs the results of an analysis.
 struct CapaResultado {
     int slot;
     void (*dibujar)(int c, double s);
     double* escala;
+    bool necesitaAnalisis;
 };
 
 const CapaResultado capasResultado[] = {
-    {flagPlotDeformada, plotDeformada, &escalaDef},
-    {flagPlotAxial, plotAxial, &escalaN},
-    {flagPlotCortante, plotCortante, &escalaV},
-    {flagPlotMomento, plotMomento, &escalaM},
-    {flagPlotCarga, plotCarga, &escalaCarga},
-    {flagPlotReacciones, dibujarReacciones, nullptr},
+    {flagPlotDeformada, plotDeformada, &escalaDef, true},
+    {flagPlotAxial, plotAxial, &escalaN, true},
+    {flagPlotCortante, plotCortante, &escalaV, true},
+    {flagPlotMomento, plotMomento, &escalaM, true},
+    {flagPlotCarga, plotCarga, &escalaCarga, false},
+    {flagPlotReacciones, dibujarReacciones, nullptr, true},
 };
 
 // A command word that switches one layer, with the prompt it leaves when the
@@ -123,12 +125,19 @@ void dibujarCapasModelo()
     }
 }
 
+// A model read wrong shows no layer of its combinations; one read correctly
+// but not analysed shows its loads.
+bool capaDibujable(const CapaResultado& capa)
+{
+    return capa.necesitaAnalisis ? modeloAnalizado : lecturaCorrecta;
+}
+
 // Every active combination is drawn superposed in the one result layer shown.
 void dibujarCapasResultado()
 {
     const int combos = std::min(noCombos, maxCombosVisibles);
     for (const CapaResultado& capa : capasResultado) {
-        if (!activo(capa.slot))
+        if (!activo(capa.slot) || !capaDibujable(capa))
             continue;
         for (int c = 0; c < combos; ++c)
             if (activo(flagComboActivo + c))
@@ -317,9 +326,7 @@ void draw()
     gluLookAt(xCam, yCam, zCam, xCentroObj, yCentroObj, 0, 0, 1, 0);
     plotDialogo();
     dibujarCapasModelo();
-    // Result layers need results: a model read wrong or not yet analysed has none.
-    if (modeloAnalizado)
-        dibujarCapasResultado();
+    dibujarCapasResultado();
     glFlush();
     glutSwapBuffers();
 }
