@@ -255,6 +255,7 @@ namespace {
 
 const Color flechaCargaBarra = {0, 77, 0};
 const Color cargaDeNudo = {204, 51, 51};
+const Color verdeArticulacion = {26, 179, 26};
 
 // Loads come from the reading alone: a model read correctly shows them
 // without an analysis, one read with errors shows none.
@@ -283,6 +284,20 @@ TEST_F(Ventana, LasCargasNoEsperanAlAnalisisPeroSiAUnaLecturaCorrecta)
         flags[100] = 1;
         EXPECT_EQ(Pantalla().cuenta(caso.color) > 0, caso.visibles) << caso.nombre;
     }
+}
+
+// Node 2 bears no valid number, so member 2 names a missing node at its end
+// and member 3 at both ends; both are hinged at both ends.
+TEST_F(Ventana, LasBarrasSinSusDosNudosNoSeDibujan)
+{
+    abrirModelo("nudos: 1 2 2  -2 12 2  3 12 8\n"
+                "barras: 1 1 3  2 1 2  3 2 2\n"
+                "articulacion: 1 1  2 3\n");
+    ASSERT_FALSE(lecturaCorrecta);
+    const Pantalla imagen;
+    EXPECT_TRUE(hayCerca(imagen, proyectar(7, 5), gris, 2)) << "la barra 1 sí se dibuja";
+    EXPECT_FALSE(hayCerca(imagen, proyectar(1, 1), gris, 3)) << "nada va del nudo 1 al origen";
+    EXPECT_EQ(imagen.cuenta(verdeArticulacion), 0);
 }
 
 namespace {
