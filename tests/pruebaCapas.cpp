@@ -94,6 +94,38 @@ TEST_F(Capas, LasBarrasSonLineasGrisesDeTresPixeles)
     EXPECT_FALSE(im.hayCerca(grisBarra, proyectar(5, 2.5), 5));
 }
 
+// A member read with an end that no row of the node table bears keeps the
+// origin there: it is not drawn, nor its hinges, number or section.
+TEST_F(Capas, UnaBarraSinSusDosNudosNoSeDibuja)
+{
+    ponerNudos({{2, 2}, {10, 0}, {10, 5}});
+    unir(1, 2).setNombreDeSeccion("S");
+    objBarra2d suelta;
+    suelta.resetFlags();
+    suelta.setNudoInicio(0, 2, 2);
+    suelta.setArticulacion(1, 1);
+    suelta.setNombreDeSeccion("S");
+    barra.push_back(suelta);
+    ++noBarras;
+    encuadrarModelo();
+    plotBarras();
+    plotArticulaciones();
+    plotTagBarras(0.5);
+    plotSecciones(0.5);
+    const Imagen im = leerImagen();
+    EXPECT_TRUE(im.hayCerca(grisBarra, proyectar(10, 2.5), 0));
+    EXPECT_GT(im.buscarTodo(grisTexto).cantidad, 0);
+    // Nothing between node 1 and the origin, where the missing end would stand.
+    const PuntoVentana a = proyectar(-0.5, -0.5);
+    const PuntoVentana b = proyectar(1.9, 1.9);
+    for (Color c : {grisBarra, grisTexto, verdeArticulacion}) {
+        const Caja tinta = im.buscar(c, static_cast<int>(a.x), static_cast<int>(a.y), static_cast<int>(b.x),
+                                     static_cast<int>(b.y));
+        EXPECT_EQ(tinta.cantidad, 0);
+    }
+    EXPECT_EQ(im.buscarTodo(verdeArticulacion).cantidad, 0);
+}
+
 TEST_F(Capas, LaArticulacionEstaAl3PorCientoDeSuNudo)
 {
     ponerNudos({{0, 0}, {10, 0}, {10, 5}});

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <ostream>
+#include <tuple>
 
 #include <GL/freeglut.h>
 
@@ -85,19 +86,35 @@ void vigaSimple()
     encuadrarModelo();
 }
 
-// A member of length 12 in tension (N = 1) pointing along the given angle.
-void barraTraccionada(double grados)
+// A member of length 12 from the origin pointing along the given angle.
+objBarra2d& barraInclinada(double grados)
 {
     const double a = grados * PI / 180.0;
     ponerNudos({{0, 0}, {12 * std::cos(a), 12 * std::sin(a)}});
-    objBarra2d& b = barraUnitaria(0, 1);
-    b.setSeccionGenerica(1.0, 1.0);
+    encuadrar(-15, 15, -15, 15);
+    return barraUnitaria(0, 1);
+}
+
+// That member in tension (N = 1).
+void barraTraccionada(double grados)
+{
+    objBarra2d& b = barraInclinada(grados);
     b.setCombo("C1", 1.0, "D");
     noCombos = 1;
+    const double a = grados * PI / 180.0;
     Eigen::Matrix<double, 6, 1> u;
     u << 0, 0, 0, 12 * std::cos(a), 12 * std::sin(a), 0;
-    analizar(barra[0], u);
-    encuadrar(-15, 15, -15, 15);
+    analizar(b, u);
+}
+
+// That member under a uniform load in member axes, along it (f) and across it
+// (q), not analysed.
+void barraCargada(double grados, double f, double q)
+{
+    objBarra2d& b = barraInclinada(grados);
+    b.setCargaLocal("D", f, f, q, q);
+    b.setCombo("C1", 1.0, "D");
+    noCombos = 1;
 }
 
 int ix(double v) { return static_cast<int>(std::lround(v)); }
@@ -198,8 +215,9 @@ TEST_F(Resultados, LaTraccionSeDibujaArribaDeLaBarra)
     EXPECT_GT(tintaEn(im, etiquetaN, 0, 2, 4, 3).cantidad, 0);
 }
 
-// Where the start label of an axial diagram stands for a member pointing
-// along an angle: upright on the screen when the member points leftwards.
+// Where the start label "1.000" written along a member stands for a member
+// pointing along an angle: upright on the screen when the member points
+// leftwards.
 class CasoGiro {
 public:
     double grados;
@@ -208,21 +226,60 @@ public:
 
 void PrintTo(const CasoGiro& c, std::ostream* os) { *os << c.grados; }
 
-class EtiquetasGiradas : public Resultados, public ::testing::WithParamInterface<CasoGiro> {};
+// A layer that writes such a label, its colour and its anchor in member axes
+// (text height 1).
+class EtiquetaDeInicio {
+public:
+    const char* nombre;
+    void (*dibujar)(double grados);
+    Color color;
+    double xAncla;
+    double yAncla;
+};
+
+void PrintTo(const EtiquetaDeInicio& e, std::ostream* os) { *os << e.nombre; }
+
+// At the start of the outline, N·s = 2 along the member's local y.
+void diagramaAxial(double grados)
+{
+    barraTraccionada(grados);
+    plotAxial(0, 2.0);
+}
+
+// At the start of the load line, -q·s = 2 along the member's local y.
+void cargaTransversal(double grados)
+{
+    barraCargada(grados, 0.0, -1.0);
+    plotCarga(0, 2.0);
+}
+
+// Below the axis, a tenth of the length from the start.
+void cargaAxial(double grados)
+{
+    barraCargada(grados, 1.0, 0.0);
+    plotCarga(0, 1.0);
+}
+
+const EtiquetaDeInicio etiquetasDeInicio[] = {
+    {"diagramaAxial", diagramaAxial, etiquetaN, 0.0, 2.0},
+    {"cargaTransversal", cargaTransversal, etiquetaQ, 0.0, 2.0},
+    {"cargaAxial", cargaAxial, etiquetaF, 1.2, -1.1},
+};
+
+class EtiquetasGiradas : public Resultados,
+                         public ::testing::WithParamInterface<std::tuple<EtiquetaDeInicio, CasoGiro>> {};
 
 TEST_P(EtiquetasGiradas, LaEtiquetaDeInicioSeLeeDerecha)
 {
-    const CasoGiro caso = GetParam();
+    const EtiquetaDeInicio etiqueta = std::get<0>(GetParam());
+    const CasoGiro caso = std::get<1>(GetParam());
     escalaTexto = 1.0;
-    barraTraccionada(caso.grados);
-    const double s = 2.0;
-    plotAxial(0, s);
+    etiqueta.dibujar(caso.grados);
     const Imagen im = leerImagen();
-    // Anchor at the outline's start, 2 units along the member's local y.
     const double a = caso.grados * PI / 180.0;
-    const double ax = -s * std::sin(a);
-    const double ay = s * std::cos(a);
-    const Caja rotulo = tintaEn(im, etiquetaN, ax - 4.5, ay - 4.5, ax + 4.5, ay + 4.5);
+    const double ax = etiqueta.xAncla * std::cos(a) - etiqueta.yAncla * std::sin(a);
+    const double ay = etiqueta.xAncla * std::sin(a) + etiqueta.yAncla * std::cos(a);
+    const Caja rotulo = tintaEn(im, etiqueta.color, ax - 4.5, ay - 4.5, ax + 4.5, ay + 4.5);
     ASSERT_GT(rotulo.cantidad, 0);
     // The text "1.000" fills about five cells along its baseline and two
     // thirds of the height above it; its centre turns with the label.
@@ -237,9 +294,12 @@ TEST_P(EtiquetasGiradas, LaEtiquetaDeInicioSeLeeDerecha)
 }
 
 INSTANTIATE_TEST_SUITE_P(Angulos, EtiquetasGiradas,
-                         ::testing::Values(CasoGiro{0, false}, CasoGiro{180, true}, CasoGiro{135, true},
-                                           CasoGiro{91, true}, CasoGiro{90, false}, CasoGiro{-135, false},
-                                           CasoGiro{-90, false}, CasoGiro{45, false}));
+                         ::testing::Combine(::testing::ValuesIn(etiquetasDeInicio),
+                                            ::testing::Values(CasoGiro{0, false}, CasoGiro{180, true},
+                                                              CasoGiro{135, true}, CasoGiro{91, true},
+                                                              CasoGiro{90, false}, CasoGiro{-135, true},
+                                                              CasoGiro{-91, true}, CasoGiro{-90, false},
+                                                              CasoGiro{45, false}, CasoGiro{-45, false})));
 
 TEST_F(Resultados, LaDeformadaPasaPorLaFlechaDeLaViga)
 {

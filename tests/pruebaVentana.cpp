@@ -4,6 +4,8 @@
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -107,7 +109,13 @@ protected:
         abrirVentanaPrueba();
         changeSize(ancho, alto);
         nombreArchivo = testing::TempDir() + "pruebaVentana.txt";
-        std::ofstream(nombreArchivo) << viga;
+        abrirModelo(viga);
+    }
+    // Reads the model as the start-up does, without analysing it, and opens
+    // the window on it: supports shown, the camera framing it.
+    void abrirModelo(const std::string& texto)
+    {
+        std::ofstream(nombreArchivo) << texto;
         nudo.clear();
         barra.clear();
         funcionLeerArchivo();
@@ -186,6 +194,110 @@ TEST_F(Ventana, RedimensionarSoloCambiaLaProporcion)
     changeSize(ancho, alto);
     EXPECT_DOUBLE_EQ(xCam, 5.0);
     EXPECT_TRUE(cerca(Pantalla().filas(300, gris), alto / 2));
+}
+
+namespace {
+
+const Color verdePanel = {0, 255, 0};
+
+bool hayCerca(const Pantalla& imagen, PuntoVentana p, Color c, int radio)
+{
+    const int x = static_cast<int>(std::lround(p.x));
+    const int y = static_cast<int>(std::lround(p.y));
+    for (int j = std::max(y - radio, 0); j <= std::min(y + radio, alto - 1); ++j)
+        for (int i = std::max(x - radio, 0); i <= std::min(x + radio, ancho - 1); ++i)
+            if (imagen.es(i, j, c))
+                return true;
+    return false;
+}
+
+void pasosDeRueda(int pasos)
+{
+    const int boton = pasos > 0 ? 3 : 4;
+    for (int i = 0; i < std::abs(pasos); ++i) {
+        mouseButton(boton, GLUT_DOWN, 0, 0);
+        mouseButton(boton, GLUT_UP, 0, 0);
+    }
+}
+
+// A portal drawn in millimetres, braced through its middle, and a slanted
+// member a hundredth of a unit wide: each is framed about a point of one of
+// its members, which therefore stands at the window's centre at any zoom.
+// A hundred steps out, either is less than a pixel across; its slanted
+// member, three pixels thick, still covers pixels about the centre.
+class CasoTamano {
+public:
+    const char* nombre;
+    const char* modelo;
+};
+
+const CasoTamano tamanos[] = {
+    {"pórtico de 6000 x 4000", "nudos: 1 0 0  2 0 4000  3 6000 4000  4 6000 0\n"
+                               "barras: 1 1 2  2 2 3  3 3 4  4 1 3\n"},
+    {"barra de 0.01", "nudos: 1 0 0  2 0.01 0.01\nbarras: 1 1 2\n"},
+};
+
+}  // namespace
+
+TEST_F(Ventana, CualquierTamanoSeVeAlAbrirYTrasCienPasosDeRueda)
+{
+    for (const CasoTamano& caso : tamanos)
+        for (int pasos : {0, 100, -100}) {
+            abrirModelo(caso.modelo);
+            pasosDeRueda(pasos);
+            const Pantalla imagen;
+            EXPECT_TRUE(hayCerca(imagen, {ancho / 2.0, alto / 2.0}, gris, 2)) << caso.nombre << ", " << pasos;
+            EXPECT_GT(imagen.cuenta(verdePanel), 0) << "el panel de texto: " << caso.nombre << ", " << pasos;
+        }
+}
+
+namespace {
+
+const Color flechaCargaBarra = {0, 77, 0};
+const Color cargaDeNudo = {204, 51, 51};
+const Color verdeArticulacion = {26, 179, 26};
+
+// Loads come from the reading alone: a model read correctly shows them
+// without an analysis, one read with errors shows none.
+class CasoCargas {
+public:
+    const char* nombre;
+    std::string modelo;
+    Color color;
+    bool visibles;
+};
+
+}  // namespace
+
+TEST_F(Ventana, LasCargasNoEsperanAlAnalisisPeroSiAUnaLecturaCorrecta)
+{
+    const CasoCargas casos[] = {
+        {"viga sin analizar", viga, flechaCargaBarra, true},
+        {"nudos sin barras", "nudos: 1 0 0  2 10 0\napoyo: 1 1 1  1\npuntual: P 0 -5 0  2\ncombo: C1 1 P\n",
+         cargaDeNudo, true},
+        {"viga con un error", std::string(viga) + "apoyo: 1 1 1  7\n", flechaCargaBarra, false},
+    };
+    for (const CasoCargas& caso : casos) {
+        abrirModelo(caso.modelo);
+        ASSERT_FALSE(modeloAnalizado) << caso.nombre;
+        flags[7] = 1;
+        flags[100] = 1;
+        EXPECT_EQ(Pantalla().cuenta(caso.color) > 0, caso.visibles) << caso.nombre;
+    }
+}
+
+// Node 2 bears no valid number, so member 2 names a missing node at its end
+// and member 3 at both ends; both are hinged at both ends.
+TEST_F(Ventana, LasBarrasSinSusDosNudosNoSeDibujan)
+{
+    abrirModelo("nudos: 1 2 2  -2 12 2  3 12 8\n"
+                "barras: 1 1 3  2 1 2  3 2 2\n"
+                "articulacion: 1 1  2 3\n");
+    ASSERT_FALSE(lecturaCorrecta);
+    const Pantalla imagen;
+    EXPECT_TRUE(hayCerca(imagen, proyectar(7, 5), gris, 2)) << "la barra 1 sí se dibuja";
+    EXPECT_FALSE(hayCerca(imagen, proyectar(1, 1), gris, 3)) << "nada va del nudo 1 al origen";
+    EXPECT_EQ(imagen.cuenta(verdeArticulacion), 0);
 }
 
 namespace {

@@ -7,6 +7,7 @@
 #include <GL/freeglut.h>
 
 #include "globales.h"
+#include "viewer/funcionPlot.h"
 
 Color colorDe(float r, float g, float b)
 {
@@ -90,17 +91,11 @@ void encuadrar(double xMinimo, double xMaximo, double yMinimo, double yMaximo)
     xMax = xMaximo;
     yMin = yMinimo;
     yMax = yMaximo;
-    const int ancho = glutGet(GLUT_WINDOW_WIDTH);
-    const int alto = std::max(glutGet(GLUT_WINDOW_HEIGHT), 1);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glViewport(0, 0, ancho, alto);
-    gluPerspective(45.0, static_cast<double>(ancho) / alto, 0.01f, 1000.0);
-    glMatrixMode(GL_MODELVIEW);
-
     xCam = xCentroObj = (xMin + xMax) / 2.0;
     yCam = yCentroObj = (yMin + yMax) / 2.0;
     zCam = 1.1 * std::max(xMax - xMin, yMax - yMin) / (2.0 * std::tan(PI / 8.0));
+    // The viewer's own projection, whose clipping planes follow zCam.
+    changeSize(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
     gluLookAt(xCam, yCam, zCam, xCentroObj, yCentroObj, 0.0, 0.0, 1.0, 0.0);

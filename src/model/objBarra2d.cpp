@@ -69,6 +69,7 @@ void objBarra2d::setModuloE(double E)
 void objBarra2d::setPesoEspecifico(double peso) { pesoEspecifico = peso; }
 
 int objBarra2d::getNoBarraUsuario() { return noBarraUsuario; }
+bool objBarra2d::getNudosDefinidos() { return flagsBarra[1] == 1 && flagsBarra[2] == 1; }
 int objBarra2d::getNudoInicioUsuario() { return nudoInicioUsuario; }
 int objBarra2d::getNudoFinalUsuario() { return nudoFinalUsuario; }
 int objBarra2d::getArticulacionInicio() { return articulacionInicio; }
@@ -95,7 +96,7 @@ double objBarra2d::getLongitud()
     if (flagsBarra[6] == 1) {
         return longitud;
     }
-    if (flagsBarra[1] == 0 || flagsBarra[2] == 0) {
+    if (!getNudosDefinidos()) {
         std::cout << "Definir nudos del elemento" << std::endl;
         return 0.0;
     }
@@ -224,7 +225,7 @@ Eigen::MatrixXd objBarra2d::getKGlobal()
 Eigen::VectorXi objBarra2d::getGdl()
 {
     gdl.setZero(6);
-    if (flagsBarra[1] == 1 && flagsBarra[2] == 1) {
+    if (getNudosDefinidos()) {
         flagsBarra[8] = 1;
         gdl << 3 * nudoInicio, 3 * nudoInicio + 1, 3 * nudoInicio + 2,
             3 * nudoFinal, 3 * nudoFinal + 1, 3 * nudoFinal + 2;

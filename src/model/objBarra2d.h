@@ -26,6 +26,9 @@ public:
     void setPesoEspecifico(double peso);
 
     int getNoBarraUsuario();
+    // True once both end nodes were given: a member read with an end that no
+    // row of the node table bears has no place to stand.
+    bool getNudosDefinidos();
     int getNudoInicioUsuario();
     int getNudoFinalUsuario();
     int getArticulacionInicio();

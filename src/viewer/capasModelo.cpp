@@ -107,6 +107,18 @@ void dibujarResorteGiro()
     plotArco(0.6, 0.0, 1.4, 90.0, 180.0);
 }
 
+// A model read with errors may hold members that name a node missing from
+// the node table: they have no place to stand and are left out.
+template <typename Dibujo>
+void paraCadaBarraConNudos(Dibujo dibujo)
+{
+    for (int i = 0; i < barrasDibujables(); ++i) {
+        if (barra[i].getNudosDefinidos()) {
+            dibujo(barra[i]);
+        }
+    }
+}
+
 void dibujarCirculoArticulacion(objBarra2d& b, double fraccion, double radio)
 {
     glPushMatrix();
@@ -142,52 +154,50 @@ void plotTagNudos(double altura)
 
 void plotBarras()
 {
-    for (int i = 0; i < barrasDibujables(); ++i) {
+    paraCadaBarraConNudos([](objBarra2d& b) {
         glLineWidth(3.0f);
         glColor3f(0.5f, 0.5f, 0.5f);
-        trazarSegmento(barra[i].getXi(), barra[i].getYi(), barra[i].getXf(), barra[i].getYf());
-    }
+        trazarSegmento(b.getXi(), b.getYi(), b.getXf(), b.getYf());
+    });
 }
 
 // A hinge is marked 3 % of the member's length in from its node.
 void plotArticulaciones()
 {
     const double r = tamanoReferencia() / 200.0;
-    for (int i = 0; i < barrasDibujables(); ++i) {
+    paraCadaBarraConNudos([r](objBarra2d& b) {
         glLineWidth(1.0f);
         glColor3f(0.1f, 0.7f, 0.1f);
-        if (barra[i].getArticulacionInicio() == 1) {
-            dibujarCirculoArticulacion(barra[i], 0.03, r);
+        if (b.getArticulacionInicio() == 1) {
+            dibujarCirculoArticulacion(b, 0.03, r);
         }
-        if (barra[i].getArticulacionFin() == 1) {
-            dibujarCirculoArticulacion(barra[i], 0.97, r);
+        if (b.getArticulacionFin() == 1) {
+            dibujarCirculoArticulacion(b, 0.97, r);
         }
-    }
+    });
 }
 
 void plotTagBarras(double altura)
 {
     const double r = tamanoReferencia() / 200.0;
-    for (int i = 0; i < barrasDibujables(); ++i) {
-        objBarra2d& b = barra[i];
+    paraCadaBarraConNudos([r, altura](objBarra2d& b) {
         glLineWidth(1.0f);
         glColor3f(0.8f, 0.8f, 0.8f);
         drawNumFloat((b.getXi() + b.getXf()) / 2.0 + r, (b.getYi() + b.getYf()) / 2.0 + r,
                      b.getNoBarraUsuario(), 0, altura);
-    }
+    });
 }
 
 void plotSecciones(double altura)
 {
     const double r = tamanoReferencia() / 200.0;
-    for (int i = 0; i < barrasDibujables(); ++i) {
-        objBarra2d& b = barra[i];
+    paraCadaBarraConNudos([r, altura](objBarra2d& b) {
         const std::string nombre = b.getNombreDeSeccion();
         glLineWidth(1.0f);
         glColor3f(0.8f, 0.8f, 0.8f);
         drawTextoEscalado((b.getXi() + b.getXf()) / 2.0 + r, (b.getYi() + b.getYf()) / 2.0 + r,
                           nombre.c_str(), altura);
-    }
+    });
 }
 
 void plotApoyos(double tamano)

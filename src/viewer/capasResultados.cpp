@@ -33,6 +33,10 @@ void enEjesDeBarra(objBarra2d& b, Dibujo dibujo)
     glPopMatrix();
 }
 
+// Labels along a member read from left to right: a member that points
+// leftwards, above or below the horizontal, has them turned.
+bool etiquetasGiradas(objBarra2d& b) { return std::abs(anguloEnGrados(b)) > 90.0; }
+
 // A label written at an anchor, turned half a turn about it when the member
 // points leftwards, so that it reads upright on the screen.
 template <typename Escribir>
@@ -101,7 +105,7 @@ void diagramaDeBarra(objBarra2d& b, int c, double s, const EstiloDiagrama& estil
     P.row(1) = estilo.signo * s * D.row(1);
     const double t = escalaTexto;
     const double delta = estilo.separarEtiquetas ? b.getLongitud() / 50.0 : 0.0;
-    const bool girado = anguloEnGrados(b) > 90.0;
+    const bool girado = etiquetasGiradas(b);
     enEjesDeBarra(b, [&] {
         glLineWidth(1.0f);
         glColor3fv(estilo.contorno);
@@ -167,7 +171,8 @@ void cargasDeNudo(objNudo2d& n, int c, double s, double h)
 }
 
 // A distributed load (start and end intensity) drawn in member axes, unless
-// both ends are zero; the drawing gets the intensities, L and the text height.
+// both ends are zero; the drawing gets the intensities, L, the text height
+// and whether its labels are turned.
 template <typename Dibujo>
 void cargaDistribuida(objBarra2d& b, double inicio, double fin, Dibujo dibujo)
 {
@@ -176,13 +181,14 @@ void cargaDistribuida(objBarra2d& b, double inicio, double fin, Dibujo dibujo)
     }
     const double L = b.getLongitud();
     const double t = escalaTexto;
-    enEjesDeBarra(b, [&] { dibujo(inicio, fin, L, t); });
+    const bool girado = etiquetasGiradas(b);
+    enEjesDeBarra(b, [&] { dibujo(inicio, fin, L, t, girado); });
 }
 
 // A load along local +y stands on the -y side and points at the member.
 void cargaTransversal(objBarra2d& b, int c, double s, double h)
 {
-    cargaDistribuida(b, b.getQInicioCombo(c), b.getQFinCombo(c), [s, h](double q1, double q2, double L, double t) {
+    const auto dibujo = [s, h](double q1, double q2, double L, double t, bool girado) {
         glColor3f(0.0f, 0.3f, 0.0f);
         glLineWidth(1.0f);
         for (int j = 0; j <= 10; ++j) {
@@ -192,15 +198,16 @@ void cargaTransversal(objBarra2d& b, int c, double s, double h)
         }
         trazarSegmento(0.0, -q1 * s, L, -q2 * s);
         glColor3f(0.3f, 0.7f, 0.3f);
-        drawNumFloat(0.0, -q1 * s, std::abs(q1), precision, t);
-        drawNumFloatRight(L, -q2 * s, std::abs(q2), precision, t);
-    });
+        enAncla(0.0, -q1 * s, girado, [&] { drawNumFloat(0.0, 0.0, std::abs(q1), precision, t); });
+        enAncla(L, -q2 * s, girado, [&] { drawNumFloatRight(0.0, 0.0, std::abs(q2), precision, t); });
+    };
+    cargaDistribuida(b, b.getQInicioCombo(c), b.getQFinCombo(c), dibujo);
 }
 
 // Bare arrow heads along the axis in the sense of the mean axial load.
 void cargaAxial(objBarra2d& b, int c, double s, double h)
 {
-    cargaDistribuida(b, b.getFInicioCombo(c), b.getFFinCombo(c), [s, h](double f1, double f2, double L, double t) {
+    const auto dibujo = [s, h](double f1, double f2, double L, double t, bool girado) {
         const double d = (f1 + f2) / 2.0 * s;
         glColor3f(0.0f, 0.4f, 0.5f);
         glLineWidth(2.0f);
@@ -210,9 +217,10 @@ void cargaAxial(objBarra2d& b, int c, double s, double h)
         }
         glColor3f(0.3f, 0.7f, 0.7f);
         glLineWidth(1.0f);
-        drawNumFloat(0.1 * L, -1.1 * t, std::abs(f1), precision, t);
-        drawNumFloatRight(0.9 * L, -1.2 * t, std::abs(f2), precision, t);
-    });
+        enAncla(0.1 * L, -1.1 * t, girado, [&] { drawNumFloat(0.0, 0.0, std::abs(f1), precision, t); });
+        enAncla(0.9 * L, -1.2 * t, girado, [&] { drawNumFloatRight(0.0, 0.0, std::abs(f2), precision, t); });
+    };
+    cargaDistribuida(b, b.getFInicioCombo(c), b.getFFinCombo(c), dibujo);
 }
 
 }  // namespace

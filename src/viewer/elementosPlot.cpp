@@ -10,6 +10,7 @@
 #include <GL/freeglut.h>
 
 #include "globales.h"
+#include "viewer/funcionPlot.h"
 
 namespace {
 
@@ -17,6 +18,9 @@ namespace {
 // monospaced face advances 104.76 units.
 const double factorAltura = 0.006562541015881349;
 const double avanceCaracter = 104.76;
+
+// The text panel is drawn this far ahead of the eye, whatever the camera.
+const float profundidadPanel = 2.41f;
 
 // Slot 100 + i of flags switches combination i; only 100 such slots exist.
 const int primerFlagCombo = 100;
@@ -104,11 +108,16 @@ void trazarSegmento(double x1, double y1, double x2, double y2)
     glEnd();
 }
 
+// The panel brings its own clipping planes, so it shows at any model size
+// and zoom.
 void plotDialogo()
 {
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    ponerPerspectiva(profundidadPanel);
     glPushMatrix();
     glLoadIdentity();
-    glTranslatef(0.0f, 0.0f, -2.41f);
+    glTranslatef(0.0f, 0.0f, -profundidadPanel);
 
     // The raster position takes the current colour, so colour comes first.
     glColor3f(0.0f, 1.0f, 0.0f);
@@ -127,6 +136,9 @@ void plotDialogo()
         escribirBitmap(0.85f, static_cast<float>(0.95 - (i + 1) * 0.04), nudo[0].getNombreCombo(i));
     }
     glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
 }
 
 void drawFlecha(double xCola, double yCola, double xPunta, double yPunta, double e)

@@ -43,6 +43,10 @@ const double pixelesPorVista = 1000.0;
 const double pasoZoom = 1.07;
 const double pasoEscala = 1.1;
 
+// The near and far planes stand this many times nearer and farther than the
+// depth that they enclose.
+const double margenPlanos = 10.0;
+
 bool activo(int slot)
 {
     return flags[slot] % 2 != 0;
@@ -54,20 +58,22 @@ void dibujarReacciones(int c, double)
 }
 
 // The result layers in drawing order, with the scale that draw hands them and
-// that "+" and "-" change (the reactions have none).
+// that "+" and "-" change (the reactions have none). The loads come from the
+// reading alone; every other layer needs the results of an analysis.
 struct CapaResultado {
     int slot;
     void (*dibujar)(int c, double s);
     double* escala;
+    bool necesitaAnalisis;
 };
 
 const CapaResultado capasResultado[] = {
-    {flagPlotDeformada, plotDeformada, &escalaDef},
-    {flagPlotAxial, plotAxial, &escalaN},
-    {flagPlotCortante, plotCortante, &escalaV},
-    {flagPlotMomento, plotMomento, &escalaM},
-    {flagPlotCarga, plotCarga, &escalaCarga},
-    {flagPlotReacciones, dibujarReacciones, nullptr},
+    {flagPlotDeformada, plotDeformada, &escalaDef, true},
+    {flagPlotAxial, plotAxial, &escalaN, true},
+    {flagPlotCortante, plotCortante, &escalaV, true},
+    {flagPlotMomento, plotMomento, &escalaM, true},
+    {flagPlotCarga, plotCarga, &escalaCarga, false},
+    {flagPlotReacciones, dibujarReacciones, nullptr, true},
 };
 
 // A command word that switches one layer, with the prompt it leaves when the
@@ -119,12 +125,19 @@ void dibujarCapasModelo()
     }
 }
 
+// A model read wrong shows no layer of its combinations; one read correctly
+// but not analysed shows its loads.
+bool capaDibujable(const CapaResultado& capa)
+{
+    return capa.necesitaAnalisis ? modeloAnalizado : lecturaCorrecta;
+}
+
 // Every active combination is drawn superposed in the one result layer shown.
 void dibujarCapasResultado()
 {
     const int combos = std::min(noCombos, maxCombosVisibles);
     for (const CapaResultado& capa : capasResultado) {
-        if (!activo(capa.slot))
+        if (!activo(capa.slot) || !capaDibujable(capa))
             continue;
         for (int c = 0; c < combos; ++c)
             if (activo(flagComboActivo + c))
@@ -264,11 +277,20 @@ void changeSize(int width, int height)
 {
     if (height == 0)
         height = 1;
-    const double aspecto = static_cast<double>(width) / height;
+    glViewport(0, 0, width, height);
+    ponerPerspectiva(zCam);
+}
+
+// Clipping planes a fixed ratio before and beyond the one depth drawn keep it
+// well inside them in single precision, however large or small it is.
+void ponerPerspectiva(double profundidad)
+{
+    GLint vista[4];
+    glGetIntegerv(GL_VIEWPORT, vista);
+    const double aspecto = static_cast<double>(vista[2]) / std::max(vista[3], 1);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    glViewport(0, 0, width, height);
-    gluPerspective(45, aspecto, 0.01f, 1000);
+    gluPerspective(45, aspecto, profundidad / margenPlanos, profundidad * margenPlanos);
     glMatrixMode(GL_MODELVIEW);
 }
 
@@ -297,13 +319,14 @@ void funcionFronteraGraf()
 void draw()
 {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    // The camera looks straight down, so the whole model plane lies zCam
+    // ahead of the eye.
+    ponerPerspectiva(zCam);
     glLoadIdentity();
     gluLookAt(xCam, yCam, zCam, xCentroObj, yCentroObj, 0, 0, 1, 0);
     plotDialogo();
     dibujarCapasModelo();
-    // Result layers need results: a model read wrong or not yet analysed has none.
-    if (modeloAnalizado)
-        dibujarCapasResultado();
+    dibujarCapasResultado();
     glFlush();
     glutSwapBuffers();
 }

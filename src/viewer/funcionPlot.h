@@ -4,6 +4,10 @@
 
 void funcionPlot(int argc, char** argv);
 void changeSize(int width, int height);
+// The window's 45-degree perspective for its viewport, its near and far
+// planes about the given distance ahead of the eye; selects the model-view
+// matrix again.
+void ponerPerspectiva(double profundidad);
 void funcionFronteraGraf();
 void draw();
 void mouseButton(int button, int state, int x, int y);
