@@ -55,6 +55,11 @@ void leerYAnalizarArchivo()
     if (lecturaCorrecta && noNudos != 0 && noBarras != 0 && noCombos != 0) {
         funcionSolucionU();
         funcionImprimirResultados();
+    } else if (lecturaCorrecta && noNudos != 0) {
+        // A sound model left unanalysed says why, so that an empty window is
+        // never unexplained.
+        std::cout << "El modelo no tiene " << (noBarras == 0 ? "barras" : "combos") << "; no se analiza"
+                  << std::endl;
     }
 }
 

@@ -4,12 +4,15 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include <unistd.h>
 
 #include "globales.h"
 #include "analysis/funcionSolucionU.h"
+#include "arranque.h"
 #include "input/funcionLeerArchivo.h"
 
 namespace {
@@ -31,12 +34,37 @@ std::string rutaTemporal(const std::string& nombre)
     return (std::filesystem::temp_directory_path() / (std::to_string(getpid()) + "_" + nombre)).string();
 }
 
-// Reads the model from a file that holds exactly the given text.
-std::string leerTexto(const std::string& contenido)
+// A file that holds exactly the given text.
+std::string escribirTexto(const std::string& contenido)
 {
     const std::string ruta = rutaTemporal("pruebaLecturaModelo.txt");
     std::ofstream(ruta, std::ios::binary) << contenido;
-    return leer(ruta);
+    return ruta;
+}
+
+std::string leerTexto(const std::string& contenido) { return leer(escribirTexto(contenido)); }
+
+// The lines of a reading that are neither progress lines nor warnings of
+// absent display tags: errors and warnings about the file.
+std::vector<std::string> lineasDeFalla(const std::string& salida)
+{
+    const std::string prefijosDeProgreso[] = {"lectura de ",          "punteros de nudos internos OK",
+                                              "puntero de barras internas OK", "transferencia de ",
+                                              "Lectura de pesoPropio", "No se calculará el peso propio",
+                                              "Advertencia: no se encontró ningún "};
+    std::vector<std::string> lineas;
+    std::istringstream entrada(salida);
+    std::string linea;
+    while (std::getline(entrada, linea)) {
+        bool progreso = false;
+        for (const std::string& prefijo : prefijosDeProgreso) {
+            progreso = progreso || linea.rfind(prefijo, 0) == 0;
+        }
+        if (!progreso) {
+            lineas.push_back(linea);
+        }
+    }
+    return lineas;
 }
 
 const std::string avisosDeEscalas =
@@ -181,6 +209,7 @@ TEST(LecturaModelo, NumerosDeUsuarioConHuecosYFilasDesordenadas)
 {
     leerTexto("nudos: 10 8 0 1 0 0 5 4 0 2000000000 4 3\n"
               "barras: 7 1 5 3 5 10 2147483647 5 2000000000\n"
+              "seccionGenerica: S 1 1 1 0 2147483647 3 7\n"
               "apoyo: 1 1 1 1 apoyo: 0 1 0 10\n"
               "articulacion: 1 1 2147483647\n");
     EXPECT_TRUE(lecturaCorrecta);
@@ -290,7 +319,8 @@ TEST(LecturaModelo, UnArchivoQueNoSeAbreNoSeLee)
 // Every progress line stays where it is; the error line joins them.
 TEST(LecturaModelo, UnNudoQueNingunaFilaLlevaNoSeRedirige)
 {
-    const std::string salida = leerTexto("nudos: 1 0 0 5 4 0 10 8 0 barras: 1 1 5 apoyo: 1 1 1 7 5 combo: C 1 P");
+    const std::string salida = leerTexto("nudos: 1 0 0 5 4 0 10 8 0 barras: 1 1 5 apoyo: 1 1 1 7 5 "
+                                         "seccionGenerica: S 1 1 1 0 1 puntual: P 0 -1 0 5 combo: C 1 P");
     EXPECT_EQ(salida, "lectura de nudos OK Num Nudos = 3\n"
                       "lectura de barras OK Num Barras = 1\n"
                       "punteros de nudos internos OK\n"
@@ -298,6 +328,7 @@ TEST(LecturaModelo, UnNudoQueNingunaFilaLlevaNoSeRedirige)
                       "transferencia de coord a nudos[i] OK\n"
                       "Error: la etiqueta apoyo: nombra el número de nudo 7, que no está en la tabla nudos:\n"
                       "transferencia de apoyos a nudo[i] OK\n"
+                      "transferencia de cargas puntuales a nudo[i] OK\n"
                       "transferencia de combos a nudo[i] OK\n"
                       "transferencia de coord a barra[i] OK\n"
                       "transferencia de secciones rect a barra[i] OK\n"
@@ -310,16 +341,25 @@ TEST(LecturaModelo, UnNudoQueNingunaFilaLlevaNoSeRedirige)
     EXPECT_EQ(nudo[1].getApoyo(), Eigen::Vector3i(1, 1, 1));
 }
 
+// Each fault is one line, and the only one: nothing that merely follows
+// from it is reported as well.
 TEST(LecturaModelo, EntradaErronea)
 {
     struct Caso {
         std::string texto;
         std::string linea;
     };
-    const std::string base = "nudos: 1 0 0 2 4 0 barras: 10 1 2 ";
+    const std::string seccion = " seccionGenerica: S 1 1 1 0 10 ";
+    const std::string base = "nudos: 1 0 0 2 4 0 barras: 10 1 2" + seccion + "puntual: P 0 -1 0 2 ";
+    const std::string detenida = "Faltan datos para completar la matriz nudos: la lectura se detuvo en el valor ";
+    const std::string sinSeccion =
+        "Error: la barra 10 no tiene sección; ningún bloque seccionRectangular: ni seccionGenerica: la nombra";
     const Caso casos[] = {
         {"nudos: 1 0 e 2 4 0", "Error: el valor e de la etiqueta nudos: no es un número válido"},
-        {base + "resorte: 1e999 0 0 2", "Error: el valor 1e999 de la etiqueta resorte: no es un número válido"},
+        {base + "resorte: 1e999 0 0 2",
+         "Error: el valor 1e999 de la etiqueta resorte: está fuera del rango de los números reales"},
+        {base + "precision: 99999999999",
+         "Error: el valor 99999999999 de la etiqueta precision: está fuera del rango de los números enteros"},
         {base + "combo: C . P", "Error: el valor . de la etiqueta combo: no es un número válido"},
         {base + "escalaM: x", "Error: el valor x de la etiqueta escalaM: no es un número válido"},
         {base + "precision:", "Error: falta el valor de la etiqueta precision: al final del archivo"},
@@ -331,14 +371,16 @@ TEST(LecturaModelo, EntradaErronea)
          "Error: la etiqueta seccionGenerica: nombra el número de barra 11, que no está en la tabla barras:"},
         {"nudos: 1 0 0 articulacion: 1 0 1",
          "Error: la etiqueta articulacion: nombra el número de barra 1, que no está en la tabla barras:"},
-        {"nudos: 1 0 0 2 4 0 barras: 10 1 3",
+        {"nudos: 1 0 0 2 4 0 barras: 10 1 3" + seccion,
+         "Error: la etiqueta barras: nombra el número de nudo 3, que no está en la tabla nudos:"},
+        {"nudos: 1 0 0 2 4 0 barras: 10 1 3" + seccion + "pesoPropio: PP distribuidaGlobal: Q 1 1 0 -1 10",
          "Error: la etiqueta barras: nombra el número de nudo 3, que no está en la tabla nudos:"},
         {"nudos: 1 0 0 2 4 0 1 8 0", "Error: el número de nudo 1 se repite en la tabla nudos:"},
         {"nudos: 1 0 0 2 4 0 barras: 10 1 2 10 2 1", "Error: el número de barra 10 se repite en la tabla barras:"},
         {"nudos: -3 0 0 2 4 0", "Error: número de nudo no válido en la tabla nudos: -3"},
         {"nudos: 1 0 0 nudos: 2 4 0", "Error: la etiqueta nudos: aparece 2 veces; la tabla se da una sola vez"},
         {base + "barras: 20 2 1", "Error: la etiqueta barras: aparece 2 veces; la tabla se da una sola vez"},
-        {"barras: 10 1 2", "Error: la tabla nudos: no tiene ningún nudo"},
+        {"barras: 10 1 2" + seccion, "Error: la tabla nudos: no tiene ningún nudo"},
         {"nudos: 1 0 0 2 4 0 barras: 10 1 2 20", "Faltan datos para completar la matriz barras:"},
         {base + "puntual: P 1 0", "Error: faltan datos en el bloque puntual: P: tiene 2 de sus 3 números fijos"},
         {base + "seccionRectangular: R 1 1 1", "Error: faltan datos en el bloque seccionRectangular: R: tiene 3 de sus 4 números fijos"},
@@ -349,17 +391,136 @@ TEST(LecturaModelo, EntradaErronea)
         {base + "combo: C1 1 P combo:", "Error: la etiqueta combo: al final del archivo no tiene nombre"},
         {base + "combo: C1 1 P combo: C1 2 P", "Error: el nombre de combo C1 se repite"},
         {base + "combo: C1 1 P 0.5", "Error: al combo C1 le falta el caso de carga de su último factor 0.5"},
-        {"nudos: 1 0 0 2 4 0 barras: 10 1 1", "Error: la barra 10 tiene longitud nula (nudos 1 y 1)"},
-        {"nudos: 1 0 0 2 0 0 barras: 10 1 2", "Error: la barra 10 tiene longitud nula (nudos 1 y 2)"},
+        {"nudos: 1 0 0 2 4 0 barras: 10 1 1" + seccion, "Error: la barra 10 tiene longitud nula (nudos 1 y 1)"},
+        {"nudos: 1 0 0 2 0 0 barras: 10 1 2" + seccion, "Error: la barra 10 tiene longitud nula (nudos 1 y 2)"},
+        // Nodes closer than the rounding of the length.
+        {"nudos: 1 0 0 2 1e-300 0 barras: 10 1 2" + seccion, "Error: la barra 10 tiene longitud nula (nudos 1 y 2)"},
+        {"nudos: 1 0 0 2 1e-170 -1e-170 barras: 10 2 1" + seccion,
+         "Error: la barra 10 tiene longitud nula (nudos 2 y 1)"},
+        // A member without a section, also beside a sound one.
+        {"nudos: 1 0 0 2 4 0 barras: 10 1 2", sinSeccion},
+        {"nudos: 1 0 0 2 4 0 3 8 0 barras: 10 1 2 20 2 3 seccionRectangular: R 1 1 1 0 20", sinSeccion},
+        // Values that no section or spring can have.
+        {base + "seccionRectangular: R 0 0.5 2e7 0 10",
+         "Error: el valor 0 de b del bloque seccionRectangular: R no es mayor que 0"},
+        {base + "seccionRectangular: R 0.3 -0.5 2e7 0 10",
+         "Error: el valor -0.5 de h del bloque seccionRectangular: R no es mayor que 0"},
+        {base + "seccionRectangular: R 0.3 0.5 0 0 10",
+         "Error: el valor 0 de E del bloque seccionRectangular: R no es mayor que 0"},
+        {base + "seccionGenerica: G 1 1 -2e8 0 10",
+         "Error: el valor -200000000 de E del bloque seccionGenerica: G no es mayor que 0"},
+        {base + "seccionGenerica: G -0.01 1 2e8 0 10",
+         "Error: el valor -0.01 de A del bloque seccionGenerica: G es negativo"},
+        {base + "seccionGenerica: G 0.01 -1e-4 2e8 0 10",
+         "Error: el valor -0.0001 de I del bloque seccionGenerica: G es negativo"},
+        {base + "resorte: -1 0 0 2", "Error: el valor -1 de la rigidez en X del bloque resorte: es negativo (nudo 2)"},
+        {base + "resorte: 0 -500 0 1 2",
+         "Error: el valor -500 de la rigidez en Y del bloque resorte: es negativo (nudos 1 2)"},
+        {base + "resorte: 0 0 -3 2",
+         "Error: el valor -3 de la rigidez al giro del bloque resorte: es negativo (nudo 2)"},
+        // A section only a refused block names has no second line.
+        {"nudos: 1 0 0 2 4 0 barras: 10 1 2 seccionGenerica: G 1 1 0 0 10",
+         "Error: el valor 0 de E del bloque seccionGenerica: G no es mayor que 0"},
+        {"nudos: 1 0 0 2 4 0 barras: 10 1 2 seccionGenerica: G 1 1",
+         "Error: faltan datos en el bloque seccionGenerica: G: tiene 2 de sus 4 números fijos"},
+        {"nudos: 1 0 0 2 4 0 barras: 10 1 2 seccionGenerica: G 1 1 1e400 0 10",
+         "Error: el valor 1e400 de la etiqueta seccionGenerica: está fuera del rango de los números reales"},
+        {base + "distribuidaGlobal: Q 1 1 0 0 10",
+         "Error: la dirección (dx, dy) del bloque distribuidaGlobal: Q es nula (barra 10)"},
+        {base + "distribuidaGlobal: Q 1 1 -0 0",
+         "Error: la dirección (dx, dy) del bloque distribuidaGlobal: Q es nula"},
+        // A table that stopped short names the value, and nothing is checked
+        // against it: no line for the nodes that blocks or members name.
+        {"nudos: 1 0 0 2 nan 0 barras: 10 1 2" + seccion + "apoyo: 1 1 1 1 puntual: P 0 -1 0 2 pesoPropio: PP",
+         detenida + "nan"},
+        {"nudos: 1 0 0 2 inf 0 barras: 10 1 2" + seccion + "distribuidaGlobal: Q 1 1 0 -1 10", detenida + "inf"},
+        {"nudos: 1 0 0 2 1,5 0 barras: 10 1 2" + seccion, detenida + "1,5"},
+        {"nudos: 1 0 0 2 0x10 0 barras: 10 1 2" + seccion, detenida + "0x10"},
+        {"nudos: 1 0 0 2 3E0 0 barras: 10 1 2" + seccion, detenida + "3E0"},
+        {"nudos: 1 0 0 2 4 0 barras: 10 1 2 20 2 x 1 seccionGenerica: S 1 1 1 0 10 20 articulacion: 1 0 20",
+         "Faltan datos para completar la matriz barras: la lectura se detuvo en el valor x"},
+        {"nudos: 1 0 0 2 4 0 2 8 0 barras: 10 1 2" + seccion + "apoyo: 1 1 1 5",
+         "Error: el número de nudo 2 se repite en la tabla nudos:"},
+        // A value replaced after its own line raises no second one.
+        {"nudos: 1 0 0 2 1e400 0 barras: 10 1 2" + seccion,
+         "Error: el valor 1e400 de la etiqueta nudos: está fuera del rango de los números reales"},
+        {"nudos: 1 0 0 2 4 0 barras: 10 1 1e400" + seccion,
+         "Error: el valor 1e400 de la etiqueta barras: está fuera del rango de los números reales"},
+        {base + "puntual: P 0 -1 0 1e400",
+         "Error: el valor 1e400 de la etiqueta puntual: está fuera del rango de los números reales"},
+        {base + "puntual: Q 0 -1,5 0 2",
+         "Error: faltan datos en el bloque puntual: Q: tiene 1 de sus 3 números fijos; la lectura se detuvo en el "
+         "valor -1,5"},
+        // Tokens echoed from the file reach the console with their control
+        // bytes made visible and cut after 60 bytes.
+        {base + "combo: \x1b[2J", "Error: el combo \\x1b[2J no tiene ningún par de factor y caso de carga"},
+        {base + "combo: " + std::string(61, 'C'),
+         "Error: el combo " + std::string(60, 'C') + "… no tiene ningún par de factor y caso de carga"},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.texto);
         const std::string salida = leerTexto(c.texto);
-        EXPECT_NE(salida.find(c.linea + "\n"), std::string::npos) << salida;
+        EXPECT_EQ(lineasDeFalla(salida), std::vector<std::string>{c.linea}) << salida;
         EXPECT_FALSE(lecturaCorrecta);
         EXPECT_EQ(static_cast<size_t>(noNudos), nudo.size());
         EXPECT_EQ(static_cast<size_t>(noBarras), barra.size());
     }
+}
+
+// Warnings leave the model read without errors.
+TEST(LecturaModelo, AvisosSobreElArchivo)
+{
+    struct Caso {
+        std::string texto;
+        std::vector<std::string> lineas;
+    };
+    const std::string modelo = "nudos: 1 0 0 2 4 0 barras: 10 1 2 seccionGenerica: S: 1 1 1 0 10 "
+                               "apoyo: 1 1 1 1 puntual: P 0 -1 0 2 ";
+    const Caso casos[] = {
+        {modelo + "combo: C 1 P escalaM: 0.5 precision: 2", {}},
+        // Names are compared exactly; a case is named once per combination.
+        {modelo + "combo: C 1 p 2 p 1 P combo: D 1 Q",
+         {"Advertencia: el combo C nombra el caso de carga p, que ninguna carga usa",
+          "Advertencia: el combo D nombra el caso de carga Q, que ninguna carga usa"}},
+        // Self-weight and distributed loads name their cases too.
+        {modelo + "pesoPropio: PP distribuidaLocal: L 0 0 -1 -1 10 distribuidaGlobal: G 1 1 0 -1 10 "
+                  "combo: C 1 PP 1 L 1 G",
+         {}},
+        // A misspelt tag, with or without a name after it, and once.
+        {modelo + "apoyos: 1 1 1 2 Nudos: 3 0 0 combo: C 1 P apoyos: 0 1 0 1 Puntual: Q 1 0 0 2",
+         {"Advertencia: la etiqueta apoyos: no es del formato y se ignora",
+          "Advertencia: la etiqueta Nudos: no es del formato y se ignora",
+          "Advertencia: la etiqueta Puntual: no es del formato y se ignora"}},
+        {modelo + "combo: C 1 P Nota:\x1b[2J: 5",
+         {"Advertencia: la etiqueta Nota:\\x1b[2J: no es del formato y se ignora"}},
+        // Names that end in ':' are names; words of free text pass.
+        {modelo + "puntual: V: 1 0 0 2 combo: C: 1 V: combo: D 1 P", {}},
+        {"Viga de 4 de luz: " + modelo + "Carga en la punta: combo: C 1 P Nota: fin", {}},
+        // A byte order mark before the first tag.
+        {"\xEF\xBB\xBF" + modelo + "combo: C 1 P", {}},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.texto);
+        const std::string salida = leerTexto(c.texto);
+        EXPECT_EQ(lineasDeFalla(salida), c.lineas) << salida;
+        EXPECT_TRUE(lecturaCorrecta);
+        EXPECT_EQ(noNudos, 2);
+        EXPECT_EQ(noBarras, 1);
+        EXPECT_GE(noCombos, 1);
+    }
+}
+
+// A member hinged at both ends needs no inertia, nor a member that carries
+// no axial force an area: zero is a value that sections, and springs, take.
+TEST(LecturaModelo, AreaInerciaYResorteNulosSeAceptan)
+{
+    const std::string salida = leerTexto("nudos: 1 0 0 2 4 0 3 8 0 barras: 10 1 2 20 2 3 "
+                                         "seccionGenerica: S 0.01 0 2e8 0 10 articulacion: 1 1 10 "
+                                         "seccionGenerica: T 0 1e-4 2e8 0 20 resorte: 0 0 0 1");
+    EXPECT_TRUE(lineasDeFalla(salida).empty()) << salida;
+    EXPECT_TRUE(lecturaCorrecta);
+    EXPECT_EQ(barra[0].getInercia(), 0.0);
+    EXPECT_EQ(barra[1].getArea(), 0.0);
 }
 
 // Every number converts, but products of them leave the range of a double:
@@ -415,7 +576,7 @@ TEST(LecturaModelo, CombosMalFormadosNoDesalineanLasFilas)
 
 TEST(LecturaModelo, SinCombos)
 {
-    const std::string salida = leerTexto("nudos: 1 0 0 2 4 0 barras: 10 1 2");
+    const std::string salida = leerTexto("nudos: 1 0 0 2 4 0 barras: 10 1 2 seccionGenerica: S 1 1 1 0 10");
     EXPECT_EQ(salida.find("combos"), std::string::npos);
     EXPECT_TRUE(lecturaCorrecta);
     EXPECT_EQ(noCombos, 0);
@@ -443,6 +604,40 @@ TEST(LecturaModelo, EjemplosSeLeenSinErrores)
         EXPECT_EQ(noNudos, c.nudos);
         EXPECT_EQ(noBarras, c.barras);
         EXPECT_EQ(noCombos, c.combos);
+    }
+}
+
+// The start-up leaves a sound model without members or combinations
+// unanalysed and says which; a model read wrong has its own lines.
+TEST(Arranque, UnModeloSinBarrasOSinCombosDiceQueNoSeAnaliza)
+{
+    struct Caso {
+        std::string texto;
+        std::string linea;
+    };
+    const Caso casos[] = {
+        {"nudos: 1 0 0 2 4 0 puntual: P 0 -1 0 2 combo: C 1 P", "El modelo no tiene barras; no se analiza"},
+        {"nudos: 1 0 0 2 4 0", "El modelo no tiene barras; no se analiza"},
+        {"nudos: 1 0 0 2 4 0 barras: 10 1 2 seccionGenerica: S 1 1 1 0 10",
+         "El modelo no tiene combos; no se analiza"},
+        {"nudos: 1 0 0 2 4 0 barras: 10 1 2 combo: C 1 P", ""},
+        {"barras: 10 1 2", ""},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.texto);
+        nombreArchivo = escribirTexto(c.texto);
+        nudo.clear();
+        barra.clear();
+        testing::internal::CaptureStdout();
+        leerYAnalizarArchivo();
+        const std::vector<std::string> fallas = lineasDeFalla(testing::internal::GetCapturedStdout());
+        EXPECT_FALSE(modeloAnalizado);
+        if (c.linea.empty()) {
+            EXPECT_FALSE(lecturaCorrecta);
+            EXPECT_EQ(fallas.back().find("El modelo"), std::string::npos);
+        } else {
+            EXPECT_EQ(fallas, std::vector<std::string>{c.linea});
+        }
     }
 }
 

@@ -34,18 +34,20 @@ TEST(LeerArchivo, TablaDeTokens)
     struct Caso {
         std::string token;
         bool esNumero;
-        double real;  // as the value of a single-number tag; NAN: does not convert
+        double real;  // as the value of a single-number tag; X: not a number, R: out of range
         double entero;
     };
     const double X = NAN;
+    const double R = INFINITY;
     const Caso casos[] = {
         {"1.5e3", true, 1500, 1},   {"-1.5e-3", true, -0.0015, -1}, {"-.5", true, -0.5, X},
         {"2-1", true, 2, 2},        {"3e", true, 3, 3},             {"2.9", true, 2.9, 2},
         {"e", true, X, X},          {"-", true, X, X},              {"+", true, X, X},
         {".", true, X, X},          {"--", true, X, X},             {"1E5", false, 100000, 1},
         {"1,5", false, 1, 1},       {"PP", false, X, X},            {"x1", false, X, X},
-        {"1e999", true, X, 1},      {"+7", true, 7, 7},             {"+-7", true, X, X},
-        {"99999999999", true, 99999999999.0, X},                   {"inf", false, X, X},
+        {"1e999", true, R, 1},      {"-1e400", true, R, -1},        {"1e-400", true, R, 1},
+        {"+7", true, 7, 7},         {"+-7", true, X, X},            {"inf", false, X, X},
+        {"99999999999", true, 99999999999.0, R},                   {"-99999999999", true, -99999999999.0, R},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.token);
@@ -56,17 +58,62 @@ TEST(LeerArchivo, TablaDeTokens)
         const double real = lector.getReal("v:");
         const int entero = lector.getEntero("v:");
         const std::string salida = testing::internal::GetCapturedStdout();
-        const std::string lineaError = "Error: el valor " + c.token + " de la etiqueta v: no es un número válido\n";
-        EXPECT_EQ(real, std::isnan(c.real) ? -1.0 : c.real);
-        EXPECT_EQ(entero, std::isnan(c.entero) ? -1 : static_cast<int>(c.entero));
-        const int errores = (std::isnan(c.real) ? 1 : 0) + (std::isnan(c.entero) ? 1 : 0);
+        const auto falla = [](double valor) { return !std::isfinite(valor); };
+        const auto lineaError = [&](double valor, const std::string& rango) {
+            const std::string inicio = "Error: el valor " + c.token + " de la etiqueta v: ";
+            return inicio + (std::isnan(valor) ? "no es un número válido" : "está fuera del rango " + rango) + "\n";
+        };
+        EXPECT_EQ(real, falla(c.real) ? -1.0 : c.real);
+        EXPECT_EQ(entero, falla(c.entero) ? -1 : static_cast<int>(c.entero));
         std::string esperada;
-        for (int i = 0; i < errores; ++i) {
-            esperada += lineaError;
+        if (falla(c.real)) {
+            esperada += lineaError(c.real, "de los números reales");
+        }
+        if (falla(c.entero)) {
+            esperada += lineaError(c.entero, "de los números enteros");
         }
         EXPECT_EQ(salida, esperada);
-        EXPECT_EQ(lector.getLecturaSinErrores(), errores == 0);
+        EXPECT_EQ(lector.getLecturaSinErrores(), esperada.empty());
+        EXPECT_EQ(lector.getNoErrores(), (falla(c.real) ? 1 : 0) + (falla(c.entero) ? 1 : 0));
     }
+}
+
+// Control bytes, bytes that are no UTF-8 and C1 controls show as \xHH; a
+// token is cut after 60 bytes, never inside a character.
+TEST(LeerArchivo, TokensVisiblesEnLaConsola)
+{
+    const std::string sesenta(60, 'a');
+    const std::string enie = "\xc3\xb1";
+    std::string treintaEnies;
+    for (int i = 0; i < 30; ++i) {
+        treintaEnies += enie;
+    }
+    struct Caso {
+        std::string token;
+        std::string visible;
+    };
+    const Caso casos[] = {
+        {"VIGA", "VIGA"},
+        {"secci\xc3\xb3n", "secci\xc3\xb3n"},
+        {"\x1b[2J", "\\x1b[2J"},
+        {"a\x07\x7f" "b", "a\\x07\\x7fb"},
+        {"\xc2\x9b" "31m", "\\xc2\\x9b31m"},
+        {"\xff\xc3", "\\xff\\xc3"},
+        {sesenta, sesenta},
+        {sesenta + "b", sesenta + "…"},
+        {treintaEnies + enie, treintaEnies + "…"},
+        {std::string(59, 'a') + enie, std::string(59, 'a') + "…"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.token);
+        EXPECT_EQ(tokenVisible(c.token), c.visible);
+    }
+
+    claseLeerArchivo lector = lectorDe("v: \x1b[2J");
+    testing::internal::CaptureStdout();
+    lector.getReal("v:");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "Error: el valor \\x1b[2J de la etiqueta v: no es un número válido\n");
 }
 
 TEST(LeerArchivo, UnNumeroDeUnaCorridaQueNoConvierteSeInforma)
@@ -147,6 +194,92 @@ TEST(LeerArchivo, Tablas)
     EXPECT_EQ(ausente.rows(), 0);
     EXPECT_EQ(ausente.cols(), 3);
     EXPECT_TRUE(sinTabla.getLecturaSinErrores());
+}
+
+// A table that stopped short at a value names it; a tag or the end of the
+// file that ends it is no value.
+TEST(LeerArchivo, UnaTablaIncompletaNombraElValorQueLaDetuvo)
+{
+    struct Caso {
+        std::string texto;
+        std::string linea;
+    };
+    const std::string detenida = "Faltan datos para completar la matriz nudos: la lectura se detuvo en el valor ";
+    const Caso casos[] = {
+        {"nudos: 1 0 0 2 nan 0 barras: 1 1 2", detenida + "nan"},
+        {"nudos: 1 0 0 2 inf 0", detenida + "inf"},
+        {"nudos: 1 0 0 2 1,5 0", detenida + "1,5"},
+        {"nudos: 1 0 0 2 0x10 0", detenida + "0x10"},
+        {"nudos: 1 0 0 2 3E0 0", detenida + "3E0"},
+        {"nudos: 1 0 0 2 \x1b[2J 0", detenida + "\\x1b[2J"},
+        {"nudos: 1 0 0 2 4 barras: 1 1 2", "Faltan datos para completar la matriz nudos:"},
+        {"nudos: 1 0 0 2 4", "Faltan datos para completar la matriz nudos:"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.texto);
+        claseLeerArchivo lector = lectorDe(c.texto);
+        testing::internal::CaptureStdout();
+        EXPECT_EQ(lector.getMatriz("nudos:", 3).rows(), 0);
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), c.linea + "\n");
+    }
+}
+
+TEST(LeerArchivo, FinDeCorrida)
+{
+    struct Caso {
+        std::string texto;
+        int k;
+        int saltar;
+        std::string fin;
+    };
+    const Caso casos[] = {
+        {"puntual: P 0 -1,5 0 2", 1, 1, "-1,5"},
+        {"puntual: P 0 -1 0 2 combo: C 1 P", 1, 1, ""},
+        {"puntual: P 0 -1 0 2", 1, 1, ""},
+        {"apoyo: 1 1 1 1 apoyo: 1 x 0 4", 2, 0, "x"},
+        {"apoyo: 1 1 1 1", 2, 0, ""},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.texto);
+        EXPECT_EQ(lectorDe(c.texto).getFinDeCorrida(c.texto.substr(0, c.texto.find(' ')), c.k, c.saltar), c.fin);
+    }
+}
+
+// Tags of the format and misspelt ones alike, each once, in file order,
+// when numbers follow them at once or after a name; words of free text that
+// end in ':' open none.
+TEST(LeerArchivo, EtiquetasConDatos)
+{
+    struct Caso {
+        std::string texto;
+        std::vector<std::string> etiquetas;
+    };
+    const Caso casos[] = {
+        {"nudos: 1 0 0 Nudos: x 5 apoyos: 1 nudos: 2 Nudos: 3", {"nudos:", "Nudos:", "apoyos:"}},
+        {"Nota: la viga 2: combo: C 1 P", {"combo:"}},
+        {"Viga de 4 de luz: empotrada en el nudo 1", {}},
+        {"a: b: 1 : 2", {"b:", ":"}},
+        {"nudos 1 0 0 apoyos:", {}},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.texto);
+        EXPECT_EQ(lectorDe(c.texto).getEtiquetasConDatos(), c.etiquetas);
+    }
+}
+
+// A byte order mark opens the file and is no part of its first token; any
+// other place keeps it.
+TEST(LeerArchivo, MarcaDeOrdenUtf8)
+{
+    const std::string marca = "\xEF\xBB\xBF";
+    claseLeerArchivo conMarca = lectorDe(marca + "nudos: 1 0 0");
+    EXPECT_EQ(conMarca.getNoEtiquetas("nudos:"), 1);
+    EXPECT_EQ(conMarca.getMatriz("nudos:", 3).rows(), 1);
+    EXPECT_EQ(conMarca.getEtiquetasConDatos(), (std::vector<std::string>{"nudos:"}));
+    EXPECT_EQ(lectorDe(marca + " 1").getEtiquetasConDatos().size(), 0u);
+    EXPECT_EQ(lectorDe(marca).getNoEtiquetas(marca), 0);
+    EXPECT_EQ(lectorDe("x " + marca + "nudos:").getNoEtiquetas("nudos:"), 0);
+    EXPECT_EQ(lectorDe(" " + marca + "nudos:").getNoEtiquetas("nudos:"), 0);
 }
 
 // Each occurrence's run continues the table; none reaches past its own run.

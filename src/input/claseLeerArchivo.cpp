@@ -1,15 +1,25 @@
 #include "input/claseLeerArchivo.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <memory>
+#include <set>
 #include <utility>
 
 namespace {
 
 // Large blocks keep a scan's cost near the cost of reading the file once.
 constexpr size_t tamanoBloque = 1 << 16;
+
+// Some editors open a UTF-8 file with its byte order mark; it is no token.
+const char marcaDeOrden[] = "\xEF\xBB\xBF";
+constexpr size_t largoMarcaDeOrden = sizeof(marcaDeOrden) - 1;
+
+// Longest token that a console line echoes whole.
+constexpr size_t largoMaximoVisible = 60;
 
 struct cerrarArchivo {
     void operator()(std::FILE* archivo) const { std::fclose(archivo); }
@@ -31,6 +41,15 @@ bool esTokenNumero(std::string_view token)
     return token.find_first_not_of("1234567890+-.e") == std::string_view::npos;
 }
 
+// Tags, of the format or misspelt, are the tokens that end in ':'.
+bool pareceEtiqueta(std::string_view token) { return !token.empty() && token.back() == ':'; }
+
+size_t largoDeMarca(const char* p, size_t leidos)
+{
+    const bool marca = leidos >= largoMarcaDeOrden && std::memcmp(p, marcaDeOrden, largoMarcaDeOrden) == 0;
+    return marca ? largoMarcaDeOrden : 0;
+}
+
 // Calls alToken for every token of the file in order; false when the file
 // cannot be opened or a read fails.
 template <class F>
@@ -43,9 +62,14 @@ bool recorrerTokens(const std::string& ruta, F& alToken)
     std::vector<char> bloque(tamanoBloque);
     std::string pendiente;  // a token that a block boundary cut
     size_t leidos = 0;
+    bool primerBloque = true;
     while ((leidos = std::fread(bloque.data(), 1, bloque.size(), archivo.get())) > 0) {
         const char* p = bloque.data();
         const char* const fin = p + leidos;
+        if (primerBloque) {
+            p += largoDeMarca(p, leidos);
+            primerBloque = false;
+        }
         while (p < fin) {
             if (esBlanco(*p)) {
                 if (!pendiente.empty()) {
@@ -110,34 +134,97 @@ size_t prefijoReal(std::string_view t)
 // from_chars is locale-free but takes no leading '+'.
 const char* sinMas(std::string_view t) { return t.data() + (!t.empty() && t[0] == '+' ? 1 : 0); }
 
-bool leerReal(std::string_view t, double& valor)
+// The conversions give std::errc() on success, result_out_of_range for a
+// number beyond the range of its type and invalid_argument otherwise.
+std::errc leerReal(std::string_view t, double& valor)
 {
     const size_t largo = prefijoReal(t);
     if (largo == 0) {
-        return false;
+        return std::errc::invalid_argument;
     }
     const char* const fin = t.data() + largo;
     const auto r = std::from_chars(sinMas(t), fin, valor, std::chars_format::general);
-    return r.ec == std::errc() && r.ptr == fin;
+    return r.ec == std::errc() && r.ptr != fin ? std::errc::invalid_argument : r.ec;
 }
 
-bool leerEntero(std::string_view t, int& valor)
+std::errc leerEntero(std::string_view t, int& valor)
 {
     const char* const inicio = sinMas(t);
     if (inicio != t.data() && (inicio == t.data() + t.size() || !esDigito(*inicio))) {
-        return false;  // a '+' followed by no digit
+        return std::errc::invalid_argument;  // a '+' followed by no digit
     }
-    const auto r = std::from_chars(inicio, t.data() + t.size(), valor);
-    return r.ec == std::errc();
+    return std::from_chars(inicio, t.data() + t.size(), valor).ec;
 }
 
-std::string lineaValorInvalido(std::string_view token, const std::string& etiqueta)
+const char* rangoDe(double) { return "de los números reales"; }
+const char* rangoDe(int) { return "de los números enteros"; }
+
+template <class T>
+std::string lineaValorNoConvertido(std::string_view token, const std::string& etiqueta, std::errc fallo)
 {
-    return "Error: el valor " + std::string(token) + " de la etiqueta " + etiqueta +
-           " no es un número válido";
+    const std::string inicio = "Error: el valor " + tokenVisible(token) + " de la etiqueta " + etiqueta;
+    if (fallo == std::errc::result_out_of_range) {
+        return inicio + " está fuera del rango " + rangoDe(T());
+    }
+    return inicio + " no es un número válido";
+}
+
+// Length of the character that starts at t[i] when it is printable UTF-8;
+// 0 for a control character (C0, DEL, C1) or a byte that starts no valid
+// sequence. ASCII lies below 0x80, its controls below 0x20 and at 0x7f; a
+// lead byte from 0xc2 to 0xf4 tells the length of its sequence, whose other
+// bytes are 10xxxxxx; C2 80 to C2 9F encode the C1 controls.
+size_t largoImprimible(std::string_view t, size_t i)
+{
+    const auto byte = [&](size_t j) { return static_cast<unsigned char>(t[j]); };
+    const unsigned char b = byte(i);
+    if (b < 0x80) {
+        return b < 0x20 || b == 0x7f ? 0 : 1;
+    }
+    const size_t largo = b < 0xc2 ? 0 : b < 0xe0 ? 2 : b < 0xf0 ? 3 : b < 0xf5 ? 4 : 0;
+    if (largo == 0 || i + largo > t.size()) {
+        return 0;
+    }
+    for (size_t j = i + 1; j < i + largo; ++j) {
+        if ((byte(j) & 0xc0) != 0x80) {
+            return 0;
+        }
+    }
+    const bool controlC1 = b == 0xc2 && byte(i + 1) < 0xa0;
+    return controlC1 ? 0 : largo;
 }
 
 }  // namespace
+
+std::string tokenVisible(std::string_view token)
+{
+    const size_t fin = std::min(token.size(), largoMaximoVisible);
+    std::string visible;
+    size_t i = 0;
+    while (i < fin) {
+        const size_t largo = largoImprimible(token, i);
+        if (largo == 0) {
+            char escape[5];
+            std::snprintf(escape, sizeof escape, "\\x%02x", static_cast<unsigned char>(token[i]));
+            visible += escape;
+            ++i;
+        } else if (i + largo <= fin) {
+            visible.append(token, i, largo);
+            i += largo;
+        } else {
+            break;  // a character that the cut would split
+        }
+    }
+    if (token.size() > largoMaximoVisible) {
+        visible += "…";
+    }
+    return visible;
+}
+
+std::string lecturaDetenidaEn(std::string_view token)
+{
+    return "la lectura se detuvo en el valor " + tokenVisible(token);
+}
 
 void claseLeerArchivo::setNombreArchivo(std::string ruta) { rutaArchivo = std::move(ruta); }
 
@@ -152,19 +239,21 @@ bool claseLeerArchivo::archivoLegible()
     return legible;
 }
 
-bool claseLeerArchivo::getLecturaSinErrores() { return sinErrores; }
+bool claseLeerArchivo::getLecturaSinErrores() { return noErrores == 0; }
+
+int claseLeerArchivo::getNoErrores() { return noErrores; }
 
 void claseLeerArchivo::informarError(const std::string& linea)
 {
-    sinErrores = false;
+    ++noErrores;
     std::cout << linea << std::endl;
 }
 
 // Named once per reading, however many queries meet the unreadable file.
 void claseLeerArchivo::informarArchivoIlegible()
 {
-    sinErrores = false;
     if (!archivoInformado) {
+        ++noErrores;
         archivoInformado = true;
         std::cout << "Error: no se puede abrir el archivo de datos " << rutaArchivo << std::endl;
     }
@@ -200,15 +289,19 @@ void claseLeerArchivo::trasOcurrencia(const std::string& etiqueta, int k, int sa
     });
 }
 
-// Hands alNumero every token of the run after each occurrence of the tag.
-template <class F>
-void claseLeerArchivo::recorrerCorridas(const std::string& etiqueta, F&& alNumero)
+// Hands alNumero every token of the run after each occurrence of the tag,
+// and alDetenerse each token that ended such a run.
+template <class F, class G>
+void claseLeerArchivo::recorrerCorridas(const std::string& etiqueta, F&& alNumero, G&& alDetenerse)
 {
     bool enCorrida = false;
     recorrer([&](std::string_view t) {
         if (enCorrida && esTokenNumero(t)) {
             alNumero(t);
             return;
+        }
+        if (enCorrida) {
+            alDetenerse(t);
         }
         enCorrida = t == etiqueta;
     });
@@ -217,8 +310,9 @@ void claseLeerArchivo::recorrerCorridas(const std::string& etiqueta, F&& alNumer
 double claseLeerArchivo::convertirReal(std::string_view token, const std::string& etiqueta)
 {
     double valor = 0.0;
-    if (!leerReal(token, valor)) {
-        informarError(lineaValorInvalido(token, etiqueta));
+    const std::errc fallo = leerReal(token, valor);
+    if (fallo != std::errc()) {
+        informarError(lineaValorNoConvertido<double>(token, etiqueta, fallo));
         valor = 0.0;
     }
     return valor;
@@ -241,8 +335,9 @@ T claseLeerArchivo::valorUnico(const std::string& etiqueta, F&& convertir, const
     recorrer([&](std::string_view t) {
         if (esperandoValor) {
             esperandoValor = false;
-            if (!convertir(t, valor)) {
-                informarError(lineaValorInvalido(t, etiqueta));
+            const std::errc fallo = convertir(t, valor);
+            if (fallo != std::errc()) {
+                informarError(lineaValorNoConvertido<T>(t, etiqueta, fallo));
                 valor = -1;
             }
         } else if (t == etiqueta) {
@@ -280,27 +375,39 @@ std::string claseLeerArchivo::getString(std::string etiqueta, int k)
 }
 
 // First pass counts the runs, the second converts them; each occurrence's
-// run continues the table where the previous one ended.
+// run continues the table where the previous one ended. An incomplete table
+// names the value, if any, where a run stopped short.
 Eigen::MatrixXd claseLeerArchivo::getMatriz(std::string etiqueta, int columnas)
 {
     if (columnas < 1) {
         return Eigen::MatrixXd(0, 0);
     }
     Eigen::Index cuenta = 0;
-    recorrerCorridas(etiqueta, [&](std::string_view) { ++cuenta; });
+    std::string detenida;
+    recorrerCorridas(
+        etiqueta, [&](std::string_view) { ++cuenta; },
+        [&](std::string_view t) {
+            if (detenida.empty() && !pareceEtiqueta(t)) {
+                detenida = t;
+            }
+        });
     if (cuenta % columnas != 0) {
-        informarError("Faltan datos para completar la matriz " + etiqueta);
+        const std::string motivo = detenida.empty() ? "" : " " + lecturaDetenidaEn(detenida);
+        informarError("Faltan datos para completar la matriz " + etiqueta + motivo);
         return Eigen::MatrixXd(0, 0);
     }
     Eigen::MatrixXd matriz = Eigen::MatrixXd::Zero(cuenta / columnas, columnas);
     Eigen::Index celda = 0;
-    recorrerCorridas(etiqueta, [&](std::string_view t) {
-        // The file may have changed since the first pass.
-        if (celda < cuenta) {
-            matriz(celda / columnas, celda % columnas) = convertirReal(t, etiqueta);
-        }
-        ++celda;
-    });
+    recorrerCorridas(
+        etiqueta,
+        [&](std::string_view t) {
+            // The file may have changed since the first pass.
+            if (celda < cuenta) {
+                matriz(celda / columnas, celda % columnas) = convertirReal(t, etiqueta);
+            }
+            ++celda;
+        },
+        [](std::string_view) {});
     return matriz;
 }
 
@@ -357,3 +464,43 @@ std::vector<std::string> claseLeerArchivo::getNombresDeFactores(std::string etiq
 }
 
 bool claseLeerArchivo::esNumero(std::string token) { return esTokenNumero(token); }
+
+std::string claseLeerArchivo::getFinDeCorrida(std::string etiqueta, int k, int saltar)
+{
+    std::string fin;
+    trasOcurrencia(etiqueta, k, saltar, [&](std::string_view t) {
+        if (esTokenNumero(t)) {
+            return true;
+        }
+        if (!pareceEtiqueta(t)) {
+            fin = t;
+        }
+        return false;
+    });
+    return fin;
+}
+
+// A word with a colon in free text opens no numbers; a tag, misspelt or not,
+// is followed by its block's.
+std::vector<std::string> claseLeerArchivo::getEtiquetasConDatos()
+{
+    std::vector<std::string> etiquetas;
+    std::set<std::string, std::less<>> vistas;
+    const auto anotar = [&](const std::string& etiqueta) {
+        if (vistas.insert(etiqueta).second) {
+            etiquetas.push_back(etiqueta);
+        }
+    };
+    std::string anterior;
+    std::string antesDelAnterior;
+    recorrer([&](std::string_view t) {
+        if (esTokenNumero(t) && pareceEtiqueta(anterior)) {
+            anotar(anterior);
+        } else if (esTokenNumero(t) && pareceEtiqueta(antesDelAnterior) && !pareceEtiqueta(anterior)) {
+            anotar(antesDelAnterior);
+        }
+        antesDelAnterior.swap(anterior);
+        anterior.assign(t);
+    });
+    return etiquetas;
+}

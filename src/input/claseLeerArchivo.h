@@ -21,17 +21,26 @@ public:
     std::vector<double> getFactoresEtiqueta(std::string etiqueta, int k, int saltar);
     std::vector<std::string> getNombresDeFactores(std::string etiqueta, int k, int saltar);
     bool esNumero(std::string token);
+    // The token that ended the run after the k-th occurrence and saltar
+    // further tokens, when it is a value and not a tag; empty otherwise.
+    std::string getFinDeCorrida(std::string etiqueta, int k, int saltar);
+    // The distinct tokens that end in ':', tags of the format or not, that
+    // open a run of numbers at once or after one name, in file order.
+    std::vector<std::string> getEtiquetasConDatos();
 
     // True when the file opens and reads; otherwise its one line is printed.
     bool archivoLegible();
     // False once a query met a value that does not convert, a tag without
     // its value, an incomplete table or a file it could not read.
     bool getLecturaSinErrores();
+    // How many such faults the queries have reported so far.
+    int getNoErrores();
 
 private:
     template <class F> void recorrer(F&& alToken);
     template <class F> void trasOcurrencia(const std::string& etiqueta, int k, int saltar, F&& alToken);
-    template <class F> void recorrerCorridas(const std::string& etiqueta, F&& alNumero);
+    template <class F, class G>
+    void recorrerCorridas(const std::string& etiqueta, F&& alNumero, G&& alDetenerse);
     template <class T, class F>
     T valorUnico(const std::string& etiqueta, F&& convertir, const char* aviso);
     void leerPares(const std::string& etiqueta, int k, int saltar, std::vector<double>* factores,
@@ -41,8 +50,15 @@ private:
     void informarError(const std::string& linea);
 
     std::string rutaArchivo;
-    bool sinErrores = true;
+    int noErrores = 0;
     bool archivoInformado = false;
 };
+
+// A token as an error line may echo it: control bytes and bytes that are no
+// UTF-8 made visible as \xHH, and a token longer than 60 bytes cut with "…".
+std::string tokenVisible(std::string_view token);
+
+// The words that name the value where the run of a table or a block stopped.
+std::string lecturaDetenidaEn(std::string_view token);
 
 #endif

@@ -4,6 +4,7 @@
 #include <climits>
 #include <iostream>
 #include <map>
+#include <set>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -15,11 +16,13 @@
 namespace {
 
 // A node or member table: its tag, the word for its numbers in messages and
-// the map from user number to row.
+// the map from user number to row. A table whose own reading reported a
+// fault is not checked further against the other blocks: one fault, one line.
 struct tablaNumerada {
     const char* etiqueta;
     const char* nombre;
     std::map<int, int> puntero;
+    bool leidaBien = true;
 };
 
 struct combinacion {
@@ -34,13 +37,34 @@ struct lectura {
     tablaNumerada barras{"barras:", "barra", {}};
     std::vector<combinacion> combos;
     int noEtiquetasCombo = 0;
-    bool sinErrores = true;
+    int noErrores = 0;  // the reader's own; the queries count theirs
+    std::vector<bool> barraConExtremos;
+    std::vector<bool> barraConSeccion;
+    std::set<std::string> casosDeCarga;  // named by a load block or by the self-weight
+    std::set<std::string> nombres;       // every name field read: no tag among them
 };
 
-void informar(lectura& l, const std::string& linea)
+int errores(lectura& l) { return l.noErrores + l.archivo.getNoErrores(); }
+
+// Every fault of the reading passes here: its line, and the count that keeps
+// a model read wrong from the analysis.
+void informarLinea(lectura& l, const std::string& linea)
 {
-    l.sinErrores = false;
-    std::cout << "Error: " << linea << std::endl;
+    ++l.noErrores;
+    std::cout << linea << std::endl;
+}
+
+void informar(lectura& l, const std::string& linea) { informarLinea(l, "Error: " + linea); }
+
+// A table is read wrong once a fault was reported since antes.
+void marcarTabla(lectura& l, tablaNumerada& t, int antes) { t.leidaBien = t.leidaBien && errores(l) == antes; }
+
+void anotarNombre(lectura& l, const std::string& nombre, bool esCaso)
+{
+    l.nombres.insert(nombre);
+    if (esCaso) {
+        l.casosDeCarga.insert(nombre);
+    }
 }
 
 std::string texto(double valor)
@@ -69,22 +93,25 @@ int numeroUsuario(double valor)
 }
 
 // A table tag read with its count line; the table is given once.
-Eigen::MatrixXd leerTabla(lectura& l, const char* etiqueta, const char* lineaCuenta, int& cuenta)
+Eigen::MatrixXd leerTabla(lectura& l, tablaNumerada& t, const char* lineaCuenta, int& cuenta)
 {
-    Eigen::MatrixXd tabla = l.archivo.getMatriz(etiqueta, 3);
+    const int antes = errores(l);
+    Eigen::MatrixXd tabla = l.archivo.getMatriz(t.etiqueta, 3);
     cuenta = static_cast<int>(tabla.rows());
     std::cout << lineaCuenta << cuenta << std::endl;
-    const int veces = l.archivo.getNoEtiquetas(etiqueta);
+    const int veces = l.archivo.getNoEtiquetas(t.etiqueta);
     if (veces > 1) {
-        informar(l, std::string("la etiqueta ") + etiqueta + " aparece " + std::to_string(veces) +
+        informar(l, std::string("la etiqueta ") + t.etiqueta + " aparece " + std::to_string(veces) +
                         " veces; la tabla se da una sola vez");
     }
+    marcarTabla(l, t, antes);
     return tabla;
 }
 
 // Row j of the table bears the number of its first column.
 void construirPuntero(lectura& l, tablaNumerada& t, const Eigen::MatrixXd& tabla)
 {
+    const int antes = errores(l);
     t.puntero.clear();
     for (Eigen::Index j = 0; j < tabla.rows(); ++j) {
         const int numero = numeroUsuario(tabla(j, 0));
@@ -99,29 +126,36 @@ void construirPuntero(lectura& l, tablaNumerada& t, const Eigen::MatrixXd& tabla
         }
         t.puntero[numero] = static_cast<int>(j);
     }
+    marcarTabla(l, t, antes);
 }
 
-// Internal index of a number that a block names; -1, reported, when no row
-// bears it.
-int indiceDe(lectura& l, const tablaNumerada& t, double valor, const std::string& etiqueta)
+// Internal index of a number that a block names; -1 when no row bears it,
+// reported unless the table, or the one that names it (comprobar false), was
+// read wrong.
+int indiceDe(lectura& l, const tablaNumerada& t, double valor, const std::string& etiqueta,
+             bool comprobar = true)
 {
     const auto fila = t.puntero.find(numeroUsuario(valor));
     if (fila != t.puntero.end()) {
         return fila->second;
     }
-    informar(l, "la etiqueta " + etiqueta + " nombra el número de " + t.nombre + " " + texto(valor) +
-                    ", que no está en la tabla " + t.etiqueta);
+    if (t.leidaBien && comprobar) {
+        informar(l, "la etiqueta " + etiqueta + " nombra el número de " + t.nombre + " " + texto(valor) +
+                        ", que no está en la tabla " + t.etiqueta);
+    }
     return -1;
 }
 
-// Both tables with their count lines, then both maps.
+// Both tables with their count lines, then both maps. A table that stopped
+// short has had its line: it is not called empty as well.
 void leerTablas(lectura& l, Eigen::MatrixXd& tablaNudos, Eigen::MatrixXd& tablaBarras)
 {
-    tablaNudos = leerTabla(l, "nudos:", "lectura de nudos OK Num Nudos = ", noNudos);
-    if (noNudos == 0) {
-        informar(l, "la tabla nudos: no tiene ningún nudo");
+    tablaNudos = leerTabla(l, l.nudos, "lectura de nudos OK Num Nudos = ", noNudos);
+    if (noNudos == 0 && l.nudos.leidaBien) {
+        informar(l, std::string("la tabla ") + l.nudos.etiqueta + " no tiene ningún nudo");
+        l.nudos.leidaBien = false;
     }
-    tablaBarras = leerTabla(l, "barras:", "lectura de barras OK Num Barras = ", noBarras);
+    tablaBarras = leerTabla(l, l.barras, "lectura de barras OK Num Barras = ", noBarras);
     construirPuntero(l, l.nudos, tablaNudos);
     std::cout << "punteros de nudos internos OK" << std::endl;
     if (noBarras != 0) {
@@ -146,18 +180,78 @@ struct bloqueLista {
     std::vector<double> valores;
 };
 
+// What the name field of a list block names, if it has one.
+enum class nombreBloque { ninguno, seccion, caso };
+
+// A fixed field that takes only values above 0 (estricto) or not below 0.
+struct limite {
+    size_t campo;
+    const char* nombre;
+    bool estricto;
+};
+
 // A list block: fixed fields, then node or member numbers. A named block
 // with fewer numbers than its fixed fields is reported; an unnamed one
 // (supports, springs, hinges) changes nothing silently. Blocks of codes
-// take them only within [minimo, maximo].
+// take them only within [minimo, maximo], fields with a limit only values
+// within it, and a block with a direction only one that is not (0, 0).
 struct tipoBloque {
     const char* etiqueta;
-    bool conNombre;
+    nombreBloque nombre;
     size_t noFijos;
     const char* codigosInvalidos = nullptr;
     int minimo = 0;
     int maximo = 0;
+    std::vector<limite> limites = {};
+    bool conDireccion = false;
 };
+
+// The direction (dx, dy) of a load given in global axes.
+constexpr size_t campoDx = 2;
+constexpr size_t campoDy = 3;
+
+const tipoBloque bloqueApoyo{"apoyo:", nombreBloque::ninguno, 3, "de apoyo fuera de rango", INT_MIN, INT_MAX};
+const tipoBloque bloqueResorte{
+    "resorte:", nombreBloque::ninguno, 3, nullptr, 0, 0,
+    {{0, "la rigidez en X", false}, {1, "la rigidez en Y", false}, {2, "la rigidez al giro", false}}};
+const tipoBloque bloquePuntual{"puntual:", nombreBloque::caso, 3};
+const tipoBloque bloqueSeccionRectangular{"seccionRectangular:", nombreBloque::seccion, 4, nullptr, 0, 0,
+                                          {{0, "b", true}, {1, "h", true}, {2, "E", true}}};
+const tipoBloque bloqueSeccionGenerica{"seccionGenerica:", nombreBloque::seccion, 4, nullptr, 0, 0,
+                                       {{0, "A", false}, {1, "I", false}, {2, "E", true}}};
+const tipoBloque bloqueArticulacion{"articulacion:", nombreBloque::ninguno, 2,
+                                    "de articulación distintos de 0 y 1", 0, 1};
+const tipoBloque bloqueDistribuidaLocal{"distribuidaLocal:", nombreBloque::caso, 4};
+const tipoBloque bloqueDistribuidaGlobal{"distribuidaGlobal:", nombreBloque::caso, 4, nullptr, 0, 0, {}, true};
+const tipoBloque* const bloques[] = {
+    &bloqueApoyo,           &bloqueResorte,      &bloquePuntual,          &bloqueSeccionRectangular,
+    &bloqueSeccionGenerica, &bloqueArticulacion, &bloqueDistribuidaLocal, &bloqueDistribuidaGlobal,
+};
+const char* const etiquetaPesoPropio = "pesoPropio:";
+const char* const etiquetaCombo = "combo:";
+
+bool conNombre(const tipoBloque& tipo) { return tipo.nombre != nombreBloque::ninguno; }
+
+// "bloque puntual: P", or "bloque resorte:" for a block without a name.
+std::string bloque(const bloqueLista& b, const tipoBloque& tipo)
+{
+    const std::string etiqueta = std::string("bloque ") + tipo.etiqueta;
+    return conNombre(tipo) ? etiqueta + " " + tokenVisible(b.nombre) : etiqueta;
+}
+
+// " (nudo 3)", " (barras 1 2)": the numbers a block names, as written.
+std::string destinos(const bloqueLista& b, const tipoBloque& tipo, const tablaNumerada& t)
+{
+    const size_t cuenta = b.valores.size() - tipo.noFijos;
+    if (cuenta == 0) {
+        return "";
+    }
+    std::string lista = std::string(" (") + t.nombre + (cuenta > 1 ? "s" : "");
+    for (size_t i = tipo.noFijos; i < b.valores.size(); ++i) {
+        lista += " " + texto(b.valores[i]);
+    }
+    return lista + ")";
+}
 
 bool codigosValidos(lectura& l, const bloqueLista& b, const tipoBloque& tipo)
 {
@@ -175,32 +269,70 @@ bool codigosValidos(lectura& l, const bloqueLista& b, const tipoBloque& tipo)
     return validos;
 }
 
-bool bloqueCompleto(lectura& l, const bloqueLista& b, const tipoBloque& tipo)
+// The k-th block of its tag; a named block that stopped short names the
+// value, if any, where its run stopped.
+bool bloqueCompleto(lectura& l, const bloqueLista& b, const tipoBloque& tipo, int k)
 {
     if (b.valores.size() >= tipo.noFijos) {
-        return tipo.codigosInvalidos == nullptr || codigosValidos(l, b, tipo);
+        return true;
     }
-    if (tipo.conNombre) {
-        informar(l, std::string("faltan datos en el bloque ") + tipo.etiqueta + " " + b.nombre + ": tiene " +
-                        std::to_string(b.valores.size()) + " de sus " + std::to_string(tipo.noFijos) +
-                        " números fijos");
+    if (conNombre(tipo)) {
+        const std::string fin = l.archivo.getFinDeCorrida(tipo.etiqueta, k, 1);
+        informar(l, "faltan datos en el " + bloque(b, tipo) + ": tiene " + std::to_string(b.valores.size()) +
+                        " de sus " + std::to_string(tipo.noFijos) + " números fijos" +
+                        (fin.empty() ? "" : "; " + lecturaDetenidaEn(fin)));
     }
     return false;
 }
 
+// The first value that no section or spring can have: a section named, a
+// spring's nodes listed.
+bool dentroDeLimites(lectura& l, const bloqueLista& b, const tipoBloque& tipo, const tablaNumerada& t)
+{
+    for (const limite& campo : tipo.limites) {
+        const double valor = b.valores[campo.campo];
+        if (campo.estricto ? valor > 0.0 : valor >= 0.0) {
+            continue;
+        }
+        informar(l, "el valor " + texto(valor) + " de " + campo.nombre + " del " + bloque(b, tipo) +
+                        (campo.estricto ? " no es mayor que 0" : " es negativo") +
+                        (conNombre(tipo) ? "" : destinos(b, tipo, t)));
+        return false;
+    }
+    return true;
+}
+
+bool direccionDefinida(lectura& l, const bloqueLista& b, const tipoBloque& tipo, const tablaNumerada& t)
+{
+    if (!tipo.conDireccion || b.valores[campoDx] != 0.0 || b.valores[campoDy] != 0.0) {
+        return true;
+    }
+    informar(l, "la dirección (dx, dy) del " + bloque(b, tipo) + " es nula" + destinos(b, tipo, t));
+    return false;
+}
+
+bool bloqueValido(lectura& l, const bloqueLista& b, const tipoBloque& tipo, const tablaNumerada& t, int k)
+{
+    return bloqueCompleto(l, b, tipo, k) && (tipo.codigosInvalidos == nullptr || codigosValidos(l, b, tipo)) &&
+           dentroDeLimites(l, b, tipo, t) && direccionDefinida(l, b, tipo, t);
+}
+
 // Calls aplicar(block, internal index) for every number the block names;
-// returns the number of blocks of the tag.
+// returns the number of blocks of the tag. A block with a value that did not
+// convert has had its line: it is neither applied nor checked further.
 template <class F>
 int aplicarBloques(lectura& l, const tipoBloque& tipo, const tablaNumerada& t, F aplicar)
 {
     const int cuenta = l.archivo.getNoEtiquetas(tipo.etiqueta);
     for (int k = 1; k <= cuenta; ++k) {
         bloqueLista b;
-        if (tipo.conNombre) {
+        if (conNombre(tipo)) {
             b.nombre = l.archivo.getString(tipo.etiqueta, k);
+            anotarNombre(l, b.nombre, tipo.nombre == nombreBloque::caso);
         }
-        b.valores = l.archivo.getMatrizEtiquetaRepetida(tipo.etiqueta, k, tipo.conNombre ? 1 : 0);
-        if (!bloqueCompleto(l, b, tipo)) {
+        const int antes = errores(l);
+        b.valores = l.archivo.getMatrizEtiquetaRepetida(tipo.etiqueta, k, conNombre(tipo) ? 1 : 0);
+        if (errores(l) != antes || !bloqueValido(l, b, tipo, t, k)) {
             continue;
         }
         for (size_t i = tipo.noFijos; i < b.valores.size(); ++i) {
@@ -225,18 +357,17 @@ int codigo(const bloqueLista& b, size_t i) { return static_cast<int>(b.valores[i
 
 void leerApoyosYResortes(lectura& l)
 {
-    const tipoBloque apoyo{"apoyo:", false, 3, "de apoyo fuera de rango", INT_MIN, INT_MAX};
-    imprimirSi(aplicarBloques(l, apoyo, l.nudos,
+    imprimirSi(aplicarBloques(l, bloqueApoyo, l.nudos,
                               [](const bloqueLista& b, int n) {
                                   nudo[n].setApoyo(codigo(b, 0), codigo(b, 1), codigo(b, 2));
                               }),
                "transferencia de apoyos a nudo[i] OK");
-    imprimirSi(aplicarBloques(l, {"resorte:", false, 3}, l.nudos,
+    imprimirSi(aplicarBloques(l, bloqueResorte, l.nudos,
                               [](const bloqueLista& b, int n) {
                                   nudo[n].setResorte(b.valores[0], b.valores[1], b.valores[2]);
                               }),
                "transferencia de resortes a nudo[i] OK");
-    imprimirSi(aplicarBloques(l, {"puntual:", true, 3}, l.nudos,
+    imprimirSi(aplicarBloques(l, bloquePuntual, l.nudos,
                               [](const bloqueLista& b, int n) {
                                   nudo[n].setCargaPuntual(b.nombre, b.valores[0], b.valores[1], b.valores[2]);
                               }),
@@ -248,14 +379,18 @@ void leerApoyosYResortes(lectura& l)
 void leerCombos(lectura& l)
 {
     l.combos.clear();
-    l.noEtiquetasCombo = l.archivo.getNoEtiquetas("combo:");
+    l.noEtiquetasCombo = l.archivo.getNoEtiquetas(etiquetaCombo);
     for (int k = 1; k <= l.noEtiquetasCombo; ++k) {
-        const std::string nombre = l.archivo.getString("combo:", k);
-        const std::vector<double> factores = l.archivo.getFactoresEtiqueta("combo:", k, 1);
-        const std::vector<std::string> casos = l.archivo.getNombresDeFactores("combo:", k, 1);
+        const std::string nombre = l.archivo.getString(etiquetaCombo, k);
+        const std::vector<double> factores = l.archivo.getFactoresEtiqueta(etiquetaCombo, k, 1);
+        const std::vector<std::string> casos = l.archivo.getNombresDeFactores(etiquetaCombo, k, 1);
+        anotarNombre(l, nombre, false);
+        for (const std::string& caso : casos) {
+            anotarNombre(l, caso, false);
+        }
         const size_t noPares = std::min(factores.size(), casos.size());
         if (factores.size() > noPares) {
-            informar(l, "al combo " + nombre + " le falta el caso de carga de su último factor " +
+            informar(l, "al combo " + tokenVisible(nombre) + " le falta el caso de carga de su último factor " +
                             texto(factores.back()));
         }
         if (nombre.empty()) {
@@ -263,7 +398,7 @@ void leerCombos(lectura& l)
             continue;
         }
         if (noPares == 0) {
-            informar(l, "el combo " + nombre + " no tiene ningún par de factor y caso de carga");
+            informar(l, "el combo " + tokenVisible(nombre) + " no tiene ningún par de factor y caso de carga");
             continue;
         }
         auto existente = std::find_if(l.combos.begin(), l.combos.end(),
@@ -271,7 +406,7 @@ void leerCombos(lectura& l)
         if (existente == l.combos.end()) {
             existente = l.combos.insert(l.combos.end(), combinacion{nombre, {}});
         } else {
-            informar(l, "el nombre de combo " + nombre + " se repite");
+            informar(l, "el nombre de combo " + tokenVisible(nombre) + " se repite");
         }
         for (size_t i = 0; i < noPares; ++i) {
             existente->pares.emplace_back(factores[i], casos[i]);
@@ -293,10 +428,13 @@ void transferirCombos(const lectura& l, std::vector<T>& objetos, const char* lin
     imprimirSi(l.noEtiquetasCombo, linea);
 }
 
+// A member row of a table read wrong is not checked against the nodes. The
+// length is the member's own: nodes closer than its rounding give 0 too.
 void darExtremos(lectura& l, objBarra2d& b, const Eigen::MatrixXd& tabla, int r)
 {
-    const int i = indiceDe(l, l.nudos, tabla(r, 1), "barras:");
-    const int f = indiceDe(l, l.nudos, tabla(r, 2), "barras:");
+    const bool comprobar = l.barras.leidaBien;
+    const int i = indiceDe(l, l.nudos, tabla(r, 1), l.barras.etiqueta, comprobar);
+    const int f = indiceDe(l, l.nudos, tabla(r, 2), l.barras.etiqueta, comprobar);
     if (i >= 0) {
         b.setNudoInicio(i, nudo[i].getX(), nudo[i].getY());
     }
@@ -305,7 +443,8 @@ void darExtremos(lectura& l, objBarra2d& b, const Eigen::MatrixXd& tabla, int r)
     }
     b.setNudoInicioUsuario(numeroUsuario(tabla(r, 1)));
     b.setNudoFinalUsuario(numeroUsuario(tabla(r, 2)));
-    if (i >= 0 && f >= 0 && nudo[i].getX() == nudo[f].getX() && nudo[i].getY() == nudo[f].getY()) {
+    l.barraConExtremos[r] = i >= 0 && f >= 0;
+    if (l.barraConExtremos[r] && comprobar && l.nudos.leidaBien && !(b.getLongitud() > 0.0)) {
         informar(l, "la barra " + texto(tabla(r, 0)) + " tiene longitud nula (nudos " + texto(tabla(r, 1)) +
                         " y " + texto(tabla(r, 2)) + ")");
     }
@@ -314,6 +453,8 @@ void darExtremos(lectura& l, objBarra2d& b, const Eigen::MatrixXd& tabla, int r)
 void leerBarras(lectura& l, const Eigen::MatrixXd& tabla)
 {
     barra.assign(static_cast<size_t>(noBarras), objBarra2d());
+    l.barraConExtremos.assign(barra.size(), false);
+    l.barraConSeccion.assign(barra.size(), false);
     for (int r = 0; r < noBarras; ++r) {
         objBarra2d& b = barra[r];
         b.resetFlags();
@@ -324,33 +465,53 @@ void leerBarras(lectura& l, const Eigen::MatrixXd& tabla)
     std::cout << "transferencia de coord a barra[i] OK" << std::endl;
 }
 
-void leerSecciones(lectura& l, const char* etiqueta, void (objBarra2d::*darSeccion)(double, double),
+void leerSecciones(lectura& l, const tipoBloque& tipo, void (objBarra2d::*darSeccion)(double, double),
                    const char* linea)
 {
-    aplicarBloques(l, {etiqueta, true, 4}, l.barras, [&](const bloqueLista& b, int m) {
+    aplicarBloques(l, tipo, l.barras, [&](const bloqueLista& b, int m) {
         (barra[m].*darSeccion)(b.valores[0], b.valores[1]);
         barra[m].setModuloE(b.valores[2]);
         barra[m].setPesoEspecifico(b.valores[3]);
         barra[m].setNombreDeSeccion(b.nombre);
+        l.barraConSeccion[m] = true;
     });
     std::cout << linea << std::endl;
 }
 
+// A member that no section block names has no stiffness. The check waits for
+// a sound member table and sound section blocks, so as to add no line to
+// theirs.
+void comprobarSecciones(lectura& l, int erroresAntes)
+{
+    if (!l.barras.leidaBien || errores(l) != erroresAntes) {
+        return;
+    }
+    for (int m = 0; m < noBarras; ++m) {
+        if (!l.barraConSeccion[m]) {
+            informar(l, "la barra " + std::to_string(barra[m].getNoBarraUsuario()) +
+                            " no tiene sección; ningún bloque " + bloqueSeccionRectangular.etiqueta + " ni " +
+                            bloqueSeccionGenerica.etiqueta + " la nombra");
+        }
+    }
+}
+
 void leerArticulaciones(lectura& l)
 {
-    const tipoBloque articulacion{"articulacion:", false, 2, "de articulación distintos de 0 y 1", 0, 1};
-    imprimirSi(aplicarBloques(l, articulacion, l.barras,
+    imprimirSi(aplicarBloques(l, bloqueArticulacion, l.barras,
                               [](const bloqueLista& b, int m) { barra[m].setArticulacion(codigo(b, 0), codigo(b, 1)); }),
                "transferencia de articulaciones a barra[i] OK");
 }
 
-void leerDistribuidas(lectura& l, const char* etiqueta,
+// A member without its end nodes (reported) takes no load: it has no axes.
+void leerDistribuidas(lectura& l, const tipoBloque& tipo,
                       void (objBarra2d::*cargar)(std::string, double, double, double, double), const char* linea)
 {
-    imprimirSi(aplicarBloques(l, {etiqueta, true, 4}, l.barras,
+    imprimirSi(aplicarBloques(l, tipo, l.barras,
                               [&](const bloqueLista& b, int m) {
                                   const std::vector<double>& v = b.valores;
-                                  (barra[m].*cargar)(b.nombre, v[0], v[1], v[2], v[3]);
+                                  if (l.barraConExtremos[m]) {
+                                      (barra[m].*cargar)(b.nombre, v[0], v[1], v[2], v[3]);
+                                  }
                               }),
                linea);
 }
@@ -362,26 +523,49 @@ void leerBarrasYSecciones(lectura& l, const Eigen::MatrixXd& tablaBarras)
         return;
     }
     leerBarras(l, tablaBarras);
-    leerSecciones(l, "seccionRectangular:", &objBarra2d::setSeccionRectangular,
+    const int antes = errores(l);
+    leerSecciones(l, bloqueSeccionRectangular, &objBarra2d::setSeccionRectangular,
                   "transferencia de secciones rect a barra[i] OK");
-    leerSecciones(l, "seccionGenerica:", &objBarra2d::setSeccionGenerica,
+    leerSecciones(l, bloqueSeccionGenerica, &objBarra2d::setSeccionGenerica,
                   "transferencia de secciones gen a barra[i] OK");
+    comprobarSecciones(l, antes);
 }
 
+// Every case the tag names is a load case, also when the tag is repeated.
 void leerPesoPropio(lectura& l)
 {
-    const int cuenta = l.archivo.getNoEtiquetas("pesoPropio:");
+    const int cuenta = l.archivo.getNoEtiquetas(etiquetaPesoPropio);
+    std::vector<std::string> casos;
+    for (int k = 1; k <= cuenta; ++k) {
+        casos.push_back(l.archivo.getString(etiquetaPesoPropio, k));
+        anotarNombre(l, casos.back(), true);
+    }
     if (cuenta == 0) {
         std::cout << "No se calculará el peso propio de la estructura" << std::endl;
     } else if (cuenta == 1) {
-        const std::string caso = l.archivo.getString("pesoPropio:", 1);
-        for (objBarra2d& b : barra) {
-            b.setPesoPropio(caso);
+        for (size_t m = 0; m < barra.size(); ++m) {
+            if (l.barraConExtremos[m]) {
+                barra[m].setPesoPropio(casos[0]);
+            }
         }
         std::cout << "Lectura de pesoPropio ---> OK" << std::endl;
     } else {
-        l.sinErrores = false;
-        std::cout << "No usar la etiqueta *pesoPropio:* más de una vez" << std::endl;
+        informarLinea(l, "No usar la etiqueta *pesoPropio:* más de una vez");
+    }
+}
+
+// A case that no load names is most likely misspelt: the combination would
+// take nothing from it.
+void avisarCasosSinCargas(const lectura& l)
+{
+    for (const combinacion& c : l.combos) {
+        std::set<std::string> avisados;
+        for (const auto& par : c.pares) {
+            if (l.casosDeCarga.count(par.second) == 0 && avisados.insert(par.second).second) {
+                std::cout << "Advertencia: el combo " << tokenVisible(c.nombre) << " nombra el caso de carga "
+                          << tokenVisible(par.second) << ", que ninguna carga usa" << std::endl;
+            }
+        }
     }
 }
 
@@ -399,6 +583,29 @@ const ajuste ajustes[] = {
     {"escalaTexto:", &escalaTexto, nullptr, 0.15},    {"escalaApoyo:", &escalaApoyo, nullptr, 0.0},
     {"precision:", nullptr, &precision, 3},           {"escalaCarga:", &escalaCarga, nullptr, 0.1},
 };
+
+bool esEtiquetaDelFormato(const lectura& l, const std::string& token)
+{
+    const auto es = [&](const char* etiqueta) { return token == etiqueta; };
+    const auto esDeBloque = [&](const tipoBloque* b) { return es(b->etiqueta); };
+    const auto esDeAjuste = [&](const ajuste& a) { return es(a.etiqueta); };
+    return es(l.nudos.etiqueta) || es(l.barras.etiqueta) || es(etiquetaPesoPropio) || es(etiquetaCombo) ||
+           std::any_of(std::begin(bloques), std::end(bloques), esDeBloque) ||
+           std::any_of(std::begin(ajustes), std::end(ajustes), esDeAjuste);
+}
+
+// A token that ends in ':', opens numbers and is neither a tag nor a name
+// read is most likely a misspelt tag, whose block no query reads; words of
+// free text between blocks pass.
+void avisarEtiquetasAjenas(lectura& l)
+{
+    for (const std::string& token : l.archivo.getEtiquetasConDatos()) {
+        if (!esEtiquetaDelFormato(l, token) && l.nombres.count(token) == 0) {
+            std::cout << "Advertencia: la etiqueta " << tokenVisible(token) << " no es del formato y se ignora"
+                      << std::endl;
+        }
+    }
+}
 
 void ponerAjustesPorDefecto()
 {
@@ -451,11 +658,14 @@ void funcionLeerArchivo()
     transferirCombos(l, nudo, "transferencia de combos a nudo[i] OK");
     leerBarrasYSecciones(l, tablaBarras);
     leerArticulaciones(l);
-    leerDistribuidas(l, "distribuidaLocal:", &objBarra2d::setCargaLocal, "transferencia de cargas Locales a barra[i] OK");
-    leerDistribuidas(l, "distribuidaGlobal:", &objBarra2d::setCargaGlobal,
+    leerDistribuidas(l, bloqueDistribuidaLocal, &objBarra2d::setCargaLocal,
+                     "transferencia de cargas Locales a barra[i] OK");
+    leerDistribuidas(l, bloqueDistribuidaGlobal, &objBarra2d::setCargaGlobal,
                      "transferencia de cargas globales a barra[i] OK");
     leerPesoPropio(l);
     transferirCombos(l, barra, "transferencia de combos a barra[i] OK");
+    avisarCasosSinCargas(l);
+    avisarEtiquetasAjenas(l);
     leerAjustes(l);
-    lecturaCorrecta = l.sinErrores && l.archivo.getLecturaSinErrores();
+    lecturaCorrecta = errores(l) == 0;
 }
