@@ -160,9 +160,9 @@ const char* rangoDe(double) { return "de los números reales"; }
 const char* rangoDe(int) { return "de los números enteros"; }
 
 template <class T>
-std::string lineaValorNoConvertido(std::string_view token, const std::string& etiqueta, std::errc fallo)
+std::string valorNoConvertido(std::string_view token, const std::string& etiqueta, std::errc fallo)
 {
-    const std::string inicio = "Error: el valor " + tokenVisible(token) + " de la etiqueta " + etiqueta;
+    const std::string inicio = "el valor " + tokenVisible(token) + " de la etiqueta " + etiqueta;
     if (fallo == std::errc::result_out_of_range) {
         return inicio + " está fuera del rango " + rangoDe(T());
     }
@@ -226,6 +226,8 @@ std::string lecturaDetenidaEn(std::string_view token)
     return "la lectura se detuvo en el valor " + tokenVisible(token);
 }
 
+void informarAdvertencia(const std::string& texto) { std::cout << "Advertencia: " << texto << std::endl; }
+
 void claseLeerArchivo::setNombreArchivo(std::string ruta) { rutaArchivo = std::move(ruta); }
 
 bool claseLeerArchivo::archivoLegible()
@@ -239,23 +241,22 @@ bool claseLeerArchivo::archivoLegible()
     return legible;
 }
 
-bool claseLeerArchivo::getLecturaSinErrores() { return noErrores == 0; }
+bool claseLeerArchivo::getLecturaSinErrores() const { return noErrores == 0; }
 
-int claseLeerArchivo::getNoErrores() { return noErrores; }
+int claseLeerArchivo::getNoErrores() const { return noErrores; }
 
-void claseLeerArchivo::informarError(const std::string& linea)
+void claseLeerArchivo::informarError(const std::string& texto, lineaDeError forma)
 {
     ++noErrores;
-    std::cout << linea << std::endl;
+    std::cout << (forma == lineaDeError::conPrefijo ? "Error: " : "") << texto << std::endl;
 }
 
 // Named once per reading, however many queries meet the unreadable file.
 void claseLeerArchivo::informarArchivoIlegible()
 {
     if (!archivoInformado) {
-        ++noErrores;
         archivoInformado = true;
-        std::cout << "Error: no se puede abrir el archivo de datos " << rutaArchivo << std::endl;
+        informarError("no se puede abrir el archivo de datos " + rutaArchivo);
     }
 }
 
@@ -312,7 +313,7 @@ double claseLeerArchivo::convertirReal(std::string_view token, const std::string
     double valor = 0.0;
     const std::errc fallo = leerReal(token, valor);
     if (fallo != std::errc()) {
-        informarError(lineaValorNoConvertido<double>(token, etiqueta, fallo));
+        informarError(valorNoConvertido<double>(token, etiqueta, fallo));
         valor = 0.0;
     }
     return valor;
@@ -337,7 +338,7 @@ T claseLeerArchivo::valorUnico(const std::string& etiqueta, F&& convertir, const
             esperandoValor = false;
             const std::errc fallo = convertir(t, valor);
             if (fallo != std::errc()) {
-                informarError(lineaValorNoConvertido<T>(t, etiqueta, fallo));
+                informarError(valorNoConvertido<T>(t, etiqueta, fallo));
                 valor = -1;
             }
         } else if (t == etiqueta) {
@@ -346,22 +347,22 @@ T claseLeerArchivo::valorUnico(const std::string& etiqueta, F&& convertir, const
         }
     });
     if (esperandoValor) {
-        informarError("Error: falta el valor de la etiqueta " + etiqueta + " al final del archivo");
+        informarError("falta el valor de la etiqueta " + etiqueta + " al final del archivo");
         valor = -1;
     } else if (!encontrada) {
-        std::cout << aviso << etiqueta << std::endl;
+        informarAdvertencia(aviso + etiqueta);
     }
     return valor;
 }
 
 int claseLeerArchivo::getEntero(std::string etiqueta)
 {
-    return valorUnico<int>(etiqueta, leerEntero, "Advertencia: no se encontró ningún entero con etiqueta ");
+    return valorUnico<int>(etiqueta, leerEntero, "no se encontró ningún entero con etiqueta ");
 }
 
 double claseLeerArchivo::getReal(std::string etiqueta)
 {
-    return valorUnico<double>(etiqueta, leerReal, "Advertencia: no se encontró ningún real con etiqueta ");
+    return valorUnico<double>(etiqueta, leerReal, "no se encontró ningún real con etiqueta ");
 }
 
 std::string claseLeerArchivo::getString(std::string etiqueta, int k)
@@ -393,7 +394,7 @@ Eigen::MatrixXd claseLeerArchivo::getMatriz(std::string etiqueta, int columnas)
         });
     if (cuenta % columnas != 0) {
         const std::string motivo = detenida.empty() ? "" : " " + lecturaDetenidaEn(detenida);
-        informarError("Faltan datos para completar la matriz " + etiqueta + motivo);
+        informarError("Faltan datos para completar la matriz " + etiqueta + motivo, lineaDeError::sinPrefijo);
         return Eigen::MatrixXd(0, 0);
     }
     Eigen::MatrixXd matriz = Eigen::MatrixXd::Zero(cuenta / columnas, columnas);

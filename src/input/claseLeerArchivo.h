@@ -9,6 +9,11 @@
 
 #include <Eigen/Dense>
 
+// A fault's line starts with "Error: ", but for the two lines that the
+// format has always printed bare: the incomplete table and the repeated
+// self-weight tag.
+enum class lineaDeError { conPrefijo, sinPrefijo };
+
 class claseLeerArchivo {
 public:
     void setNombreArchivo(std::string ruta);
@@ -30,11 +35,16 @@ public:
 
     // True when the file opens and reads; otherwise its one line is printed.
     bool archivoLegible();
-    // False once a query met a value that does not convert, a tag without
-    // its value, an incomplete table or a file it could not read.
-    bool getLecturaSinErrores();
-    // How many such faults the queries have reported so far.
-    int getNoErrores();
+    // Every fault of a reading, met by a query or by the reader that asks
+    // them, passes here: its line, and the count that keeps a model read
+    // wrong from the analysis.
+    void informarError(const std::string& texto, lineaDeError forma = lineaDeError::conPrefijo);
+    // False once a fault was reported: a value that does not convert, a tag
+    // without its value, an incomplete table, a file that could not be read
+    // or a fault the reader found in the model.
+    bool getLecturaSinErrores() const;
+    // How many faults have been reported so far.
+    int getNoErrores() const;
 
 private:
     template <class F> void recorrer(F&& alToken);
@@ -47,7 +57,6 @@ private:
                    std::vector<std::string>* nombres);
     double convertirReal(std::string_view token, const std::string& etiqueta);
     void informarArchivoIlegible();
-    void informarError(const std::string& linea);
 
     std::string rutaArchivo;
     int noErrores = 0;
@@ -57,6 +66,10 @@ private:
 // A token as an error line may echo it: control bytes and bytes that are no
 // UTF-8 made visible as \xHH, and a token longer than 60 bytes cut with "…".
 std::string tokenVisible(std::string_view token);
+
+// A warning: its line, with the "Advertencia: " prefix; the reading stays
+// sound.
+void informarAdvertencia(const std::string& texto);
 
 // The words that name the value where the run of a table or a block stopped.
 std::string lecturaDetenidaEn(std::string_view token);

@@ -37,24 +37,14 @@ struct lectura {
     tablaNumerada barras{"barras:", "barra", {}};
     std::vector<combinacion> combos;
     int noEtiquetasCombo = 0;
-    int noErrores = 0;  // the reader's own; the queries count theirs
     std::vector<bool> barraConExtremos;
     std::vector<bool> barraConSeccion;
     std::set<std::string> casosDeCarga;  // named by a load block or by the self-weight
     std::set<std::string> nombres;       // every name field read: no tag among them
 };
 
-int errores(lectura& l) { return l.noErrores + l.archivo.getNoErrores(); }
-
-// Every fault of the reading passes here: its line, and the count that keeps
-// a model read wrong from the analysis.
-void informarLinea(lectura& l, const std::string& linea)
-{
-    ++l.noErrores;
-    std::cout << linea << std::endl;
-}
-
-void informar(lectura& l, const std::string& linea) { informarLinea(l, "Error: " + linea); }
+// Faults of the reading so far, the queries' and the reader's own.
+int errores(const lectura& l) { return l.archivo.getNoErrores(); }
 
 // A table is read wrong once a fault was reported since antes.
 void marcarTabla(lectura& l, tablaNumerada& t, int antes) { t.leidaBien = t.leidaBien && errores(l) == antes; }
@@ -101,8 +91,8 @@ Eigen::MatrixXd leerTabla(lectura& l, tablaNumerada& t, const char* lineaCuenta,
     std::cout << lineaCuenta << cuenta << std::endl;
     const int veces = l.archivo.getNoEtiquetas(t.etiqueta);
     if (veces > 1) {
-        informar(l, std::string("la etiqueta ") + t.etiqueta + " aparece " + std::to_string(veces) +
-                        " veces; la tabla se da una sola vez");
+        l.archivo.informarError(std::string("la etiqueta ") + t.etiqueta + " aparece " + std::to_string(veces) +
+                                " veces; la tabla se da una sola vez");
     }
     marcarTabla(l, t, antes);
     return tabla;
@@ -116,13 +106,13 @@ void construirPuntero(lectura& l, tablaNumerada& t, const Eigen::MatrixXd& tabla
     for (Eigen::Index j = 0; j < tabla.rows(); ++j) {
         const int numero = numeroUsuario(tabla(j, 0));
         if (numero < 0) {
-            informar(l, std::string("número de ") + t.nombre + " no válido en la tabla " + t.etiqueta +
-                            " " + texto(tabla(j, 0)));
+            l.archivo.informarError(std::string("número de ") + t.nombre + " no válido en la tabla " + t.etiqueta +
+                                    " " + texto(tabla(j, 0)));
             continue;
         }
         if (t.puntero.count(numero) != 0) {
-            informar(l, std::string("el número de ") + t.nombre + " " + std::to_string(numero) +
-                            " se repite en la tabla " + t.etiqueta);
+            l.archivo.informarError(std::string("el número de ") + t.nombre + " " + std::to_string(numero) +
+                                    " se repite en la tabla " + t.etiqueta);
         }
         t.puntero[numero] = static_cast<int>(j);
     }
@@ -140,8 +130,8 @@ int indiceDe(lectura& l, const tablaNumerada& t, double valor, const std::string
         return fila->second;
     }
     if (t.leidaBien && comprobar) {
-        informar(l, "la etiqueta " + etiqueta + " nombra el número de " + t.nombre + " " + texto(valor) +
-                        ", que no está en la tabla " + t.etiqueta);
+        l.archivo.informarError("la etiqueta " + etiqueta + " nombra el número de " + t.nombre + " " + texto(valor) +
+                                ", que no está en la tabla " + t.etiqueta);
     }
     return -1;
 }
@@ -152,7 +142,7 @@ void leerTablas(lectura& l, Eigen::MatrixXd& tablaNudos, Eigen::MatrixXd& tablaB
 {
     tablaNudos = leerTabla(l, l.nudos, "lectura de nudos OK Num Nudos = ", noNudos);
     if (noNudos == 0 && l.nudos.leidaBien) {
-        informar(l, std::string("la tabla ") + l.nudos.etiqueta + " no tiene ningún nudo");
+        l.archivo.informarError(std::string("la tabla ") + l.nudos.etiqueta + " no tiene ningún nudo");
         l.nudos.leidaBien = false;
     }
     tablaBarras = leerTabla(l, l.barras, "lectura de barras OK Num Barras = ", noBarras);
@@ -263,8 +253,8 @@ bool codigosValidos(lectura& l, const bloqueLista& b, const tipoBloque& tipo)
         valores += " " + texto(b.valores[i]);
     }
     if (!validos) {
-        informar(l, std::string("códigos ") + tipo.codigosInvalidos + " en la etiqueta " + tipo.etiqueta +
-                        valores);
+        l.archivo.informarError(std::string("códigos ") + tipo.codigosInvalidos + " en la etiqueta " + tipo.etiqueta +
+                                valores);
     }
     return validos;
 }
@@ -278,9 +268,9 @@ bool bloqueCompleto(lectura& l, const bloqueLista& b, const tipoBloque& tipo, in
     }
     if (conNombre(tipo)) {
         const std::string fin = l.archivo.getFinDeCorrida(tipo.etiqueta, k, 1);
-        informar(l, "faltan datos en el " + bloque(b, tipo) + ": tiene " + std::to_string(b.valores.size()) +
-                        " de sus " + std::to_string(tipo.noFijos) + " números fijos" +
-                        (fin.empty() ? "" : "; " + lecturaDetenidaEn(fin)));
+        l.archivo.informarError("faltan datos en el " + bloque(b, tipo) + ": tiene " +
+                                std::to_string(b.valores.size()) + " de sus " + std::to_string(tipo.noFijos) +
+                                " números fijos" + (fin.empty() ? "" : "; " + lecturaDetenidaEn(fin)));
     }
     return false;
 }
@@ -294,9 +284,9 @@ bool dentroDeLimites(lectura& l, const bloqueLista& b, const tipoBloque& tipo, c
         if (campo.estricto ? valor > 0.0 : valor >= 0.0) {
             continue;
         }
-        informar(l, "el valor " + texto(valor) + " de " + campo.nombre + " del " + bloque(b, tipo) +
-                        (campo.estricto ? " no es mayor que 0" : " es negativo") +
-                        (conNombre(tipo) ? "" : destinos(b, tipo, t)));
+        l.archivo.informarError("el valor " + texto(valor) + " de " + campo.nombre + " del " + bloque(b, tipo) +
+                                (campo.estricto ? " no es mayor que 0" : " es negativo") +
+                                (conNombre(tipo) ? "" : destinos(b, tipo, t)));
         return false;
     }
     return true;
@@ -307,7 +297,7 @@ bool direccionDefinida(lectura& l, const bloqueLista& b, const tipoBloque& tipo,
     if (!tipo.conDireccion || b.valores[campoDx] != 0.0 || b.valores[campoDy] != 0.0) {
         return true;
     }
-    informar(l, "la dirección (dx, dy) del " + bloque(b, tipo) + " es nula" + destinos(b, tipo, t));
+    l.archivo.informarError("la dirección (dx, dy) del " + bloque(b, tipo) + " es nula" + destinos(b, tipo, t));
     return false;
 }
 
@@ -390,15 +380,16 @@ void leerCombos(lectura& l)
         }
         const size_t noPares = std::min(factores.size(), casos.size());
         if (factores.size() > noPares) {
-            informar(l, "al combo " + tokenVisible(nombre) + " le falta el caso de carga de su último factor " +
-                            texto(factores.back()));
+            l.archivo.informarError("al combo " + tokenVisible(nombre) +
+                                    " le falta el caso de carga de su último factor " + texto(factores.back()));
         }
         if (nombre.empty()) {
-            informar(l, "la etiqueta combo: al final del archivo no tiene nombre");
+            l.archivo.informarError("la etiqueta combo: al final del archivo no tiene nombre");
             continue;
         }
         if (noPares == 0) {
-            informar(l, "el combo " + tokenVisible(nombre) + " no tiene ningún par de factor y caso de carga");
+            l.archivo.informarError("el combo " + tokenVisible(nombre) +
+                                    " no tiene ningún par de factor y caso de carga");
             continue;
         }
         auto existente = std::find_if(l.combos.begin(), l.combos.end(),
@@ -406,7 +397,7 @@ void leerCombos(lectura& l)
         if (existente == l.combos.end()) {
             existente = l.combos.insert(l.combos.end(), combinacion{nombre, {}});
         } else {
-            informar(l, "el nombre de combo " + tokenVisible(nombre) + " se repite");
+            l.archivo.informarError("el nombre de combo " + tokenVisible(nombre) + " se repite");
         }
         for (size_t i = 0; i < noPares; ++i) {
             existente->pares.emplace_back(factores[i], casos[i]);
@@ -445,8 +436,8 @@ void darExtremos(lectura& l, objBarra2d& b, const Eigen::MatrixXd& tabla, int r)
     b.setNudoFinalUsuario(numeroUsuario(tabla(r, 2)));
     l.barraConExtremos[r] = i >= 0 && f >= 0;
     if (l.barraConExtremos[r] && comprobar && l.nudos.leidaBien && !(b.getLongitud() > 0.0)) {
-        informar(l, "la barra " + texto(tabla(r, 0)) + " tiene longitud nula (nudos " + texto(tabla(r, 1)) +
-                        " y " + texto(tabla(r, 2)) + ")");
+        l.archivo.informarError("la barra " + texto(tabla(r, 0)) + " tiene longitud nula (nudos " + texto(tabla(r, 1)) +
+                                " y " + texto(tabla(r, 2)) + ")");
     }
 }
 
@@ -488,9 +479,9 @@ void comprobarSecciones(lectura& l, int erroresAntes)
     }
     for (int m = 0; m < noBarras; ++m) {
         if (!l.barraConSeccion[m]) {
-            informar(l, "la barra " + std::to_string(barra[m].getNoBarraUsuario()) +
-                            " no tiene sección; ningún bloque " + bloqueSeccionRectangular.etiqueta + " ni " +
-                            bloqueSeccionGenerica.etiqueta + " la nombra");
+            l.archivo.informarError("la barra " + std::to_string(barra[m].getNoBarraUsuario()) +
+                                    " no tiene sección; ningún bloque " + bloqueSeccionRectangular.etiqueta + " ni " +
+                                    bloqueSeccionGenerica.etiqueta + " la nombra");
         }
     }
 }
@@ -550,7 +541,7 @@ void leerPesoPropio(lectura& l)
         }
         std::cout << "Lectura de pesoPropio ---> OK" << std::endl;
     } else {
-        informarLinea(l, "No usar la etiqueta *pesoPropio:* más de una vez");
+        l.archivo.informarError("No usar la etiqueta *pesoPropio:* más de una vez", lineaDeError::sinPrefijo);
     }
 }
 
@@ -562,8 +553,8 @@ void avisarCasosSinCargas(const lectura& l)
         std::set<std::string> avisados;
         for (const auto& par : c.pares) {
             if (l.casosDeCarga.count(par.second) == 0 && avisados.insert(par.second).second) {
-                std::cout << "Advertencia: el combo " << tokenVisible(c.nombre) << " nombra el caso de carga "
-                          << tokenVisible(par.second) << ", que ninguna carga usa" << std::endl;
+                informarAdvertencia("el combo " + tokenVisible(c.nombre) + " nombra el caso de carga " +
+                                    tokenVisible(par.second) + ", que ninguna carga usa");
             }
         }
     }
@@ -601,8 +592,7 @@ void avisarEtiquetasAjenas(lectura& l)
 {
     for (const std::string& token : l.archivo.getEtiquetasConDatos()) {
         if (!esEtiquetaDelFormato(l, token) && l.nombres.count(token) == 0) {
-            std::cout << "Advertencia: la etiqueta " << tokenVisible(token) << " no es del formato y se ignora"
-                      << std::endl;
+            informarAdvertencia("la etiqueta " + tokenVisible(token) + " no es del formato y se ignora");
         }
     }
 }
@@ -667,5 +657,5 @@ void funcionLeerArchivo()
     avisarCasosSinCargas(l);
     avisarEtiquetasAjenas(l);
     leerAjustes(l);
-    lecturaCorrecta = errores(l) == 0;
+    lecturaCorrecta = l.archivo.getLecturaSinErrores();
 }
