@@ -5,9 +5,11 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include <sys/inotify.h>
 #include <unistd.h>
 
 #include "input/claseLeerArchivo.h"
@@ -168,7 +170,8 @@ TEST(LeerArchivo, UnaPalabraDelJuegoNumericoAlargaLaCorrida)
     claseLeerArchivo lector = lectorDe("nudos: 1 0 0 -- barras: 1 1 2");
     testing::internal::CaptureStdout();
     EXPECT_EQ(lector.getMatrizEtiquetaRepetida("nudos:", 1, 0).size(), 4u);
-    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "Error: el valor -- de la etiqueta nudos: no es un número válido\n");
 }
 
 TEST(LeerArchivo, Tablas)
@@ -381,19 +384,78 @@ TEST(LeerArchivo, UnArchivoVacioSeLee)
     EXPECT_EQ(lector.getNoEtiquetas("nudos:"), 0);
 }
 
-// The input file is only read: it needs no write permission.
+namespace {
+
+// What inotify saw closed since the last call: descriptors opened for
+// writing and descriptors that were not.
+struct cierres {
+    int conEscritura = 0;
+    int sinEscritura = 0;
+};
+
+cierres cierresVistos(int vigia)
+{
+    cierres vistos;
+    alignas(inotify_event) char eventos[4096];
+    ssize_t leidos = 0;
+    while ((leidos = read(vigia, eventos, sizeof eventos)) > 0) {
+        for (ssize_t i = 0; i < leidos;) {
+            const auto* evento = reinterpret_cast<const inotify_event*>(eventos + i);
+            vistos.conEscritura += (evento->mask & IN_CLOSE_WRITE) != 0 ? 1 : 0;
+            vistos.sinEscritura += (evento->mask & IN_CLOSE_NOWRITE) != 0 ? 1 : 0;
+            i += static_cast<ssize_t>(sizeof(inotify_event) + evento->len);
+        }
+    }
+    return vistos;
+}
+
+}  // namespace
+
+// The input file is only read: it needs no write permission, and no query
+// opens it for writing. Root, as CI runs, may open for writing whatever the
+// permissions say, so the kernel is asked as well: inotify tells at each
+// close whether the descriptor had been opened for writing, for root too.
+// The event is queued before close returns, so no wait is needed.
 TEST(LeerArchivo, UnArchivoDeSoloLecturaSeLee)
 {
     const std::filesystem::path ruta = std::filesystem::temp_directory_path() /
                                        ("pruebaSoloLectura" + std::to_string(getpid()) + ".txt");
     std::filesystem::remove(ruta);
-    std::ofstream(ruta) << "nudos: 1 0 0";
+    std::ofstream(ruta) << "nudos: 1 0 0 combo: C 1 P precision: 2 escalaM: 0.5";
     std::filesystem::permissions(ruta, std::filesystem::perms::owner_read);
+    const int vigia = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(vigia, 0);
+    ASSERT_GE(inotify_add_watch(vigia, ruta.c_str(), IN_CLOSE_WRITE | IN_CLOSE_NOWRITE), 0);
     claseLeerArchivo lector;
     lector.setNombreArchivo(ruta.string());
-    EXPECT_TRUE(lector.archivoLegible());
-    EXPECT_EQ(lector.getNoEtiquetas("nudos:"), 1);
+    struct Consulta {
+        const char* nombre;
+        std::function<void()> hacer;
+    };
+    const Consulta consultas[] = {
+        {"archivoLegible", [&] { EXPECT_TRUE(lector.archivoLegible()); }},
+        {"getNoEtiquetas", [&] { EXPECT_EQ(lector.getNoEtiquetas("nudos:"), 1); }},
+        {"getEntero", [&] { EXPECT_EQ(lector.getEntero("precision:"), 2); }},
+        {"getReal", [&] { EXPECT_EQ(lector.getReal("escalaM:"), 0.5); }},
+        {"getString", [&] { EXPECT_EQ(lector.getString("combo:", 1), "C"); }},
+        {"getMatriz", [&] { EXPECT_EQ(lector.getMatriz("nudos:", 3).rows(), 1); }},
+        {"getMatrizEtiquetaRepetida", [&] { EXPECT_EQ(lector.getMatrizEtiquetaRepetida("nudos:", 1, 0).size(), 3u); }},
+        {"getFactoresEtiqueta", [&] { EXPECT_EQ(lector.getFactoresEtiqueta("combo:", 1, 1).size(), 1u); }},
+        {"getNombresDeFactores", [&] { EXPECT_EQ(lector.getNombresDeFactores("combo:", 1, 1).size(), 1u); }},
+        {"getFinDeCorrida", [&] { EXPECT_EQ(lector.getFinDeCorrida("nudos:", 1, 0), ""); }},
+        {"getEtiquetasConDatos", [&] { EXPECT_EQ(lector.getEtiquetasConDatos().size(), 4u); }},
+    };
+    for (const Consulta& c : consultas) {
+        SCOPED_TRACE(c.nombre);
+        c.hacer();
+        const cierres vistos = cierresVistos(vigia);
+        EXPECT_EQ(vistos.conEscritura, 0);
+        EXPECT_GT(vistos.sinEscritura, 0);
+    }
+    EXPECT_TRUE(lector.getLecturaSinErrores());
+    close(vigia);
     std::filesystem::permissions(ruta, std::filesystem::perms::owner_all);
+    std::filesystem::remove(ruta);
 }
 
 // Several MB in a few blocks: tokens cut by a block boundary are whole, and
