@@ -81,7 +81,24 @@ private:
     bool curvaDefinida();
     Eigen::VectorXd constantesDeCombo(int c);
 
-    int flagsBarra[20] = {};
+    // Slots of flagsBarra, each 1 once set: what the member was given, then
+    // which derived values it keeps. Only resetFlags clears them.
+    static constexpr int flagNumeroDeBarra = 0;
+    static constexpr int flagNudoInicio = 1;
+    static constexpr int flagNudoFinal = 2;
+    static constexpr int flagNombreDeSeccion = 3;
+    static constexpr int flagAreaInercia = 4;
+    static constexpr int flagModuloE = 5;
+    static constexpr int flagLongitud = 6;
+    static constexpr int flagAngulo = 7;
+    static constexpr int flagGdl = 8;
+    static constexpr int flagT = 9;
+    static constexpr int flagKLocal = 10;
+    static constexpr int flagCargasEquivalentesLocales = 11;
+    static constexpr int flagCargasEquivalentesGlobales = 12;
+    static constexpr int noFlagsBarra = 20;
+
+    int flagsBarra[noFlagsBarra] = {};
     int numeroDeBarra = 0;
     int noBarraUsuario = 0;
     int nudoInicio = 0;

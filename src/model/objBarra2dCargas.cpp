@@ -60,10 +60,10 @@ void objBarra2d::setCargaLocal(std::string caso, double fInicio, double fFin, do
 // member-axis components are kept.
 void objBarra2d::setCargaGlobal(std::string caso, double w1, double w2, double dx, double dy)
 {
-    if (flagsBarra[7] == 0) {
+    if (flagsBarra[flagAngulo] == 0) {
         angulo = getAngulo();
     }
-    if (flagsBarra[7] == 0) {
+    if (flagsBarra[flagAngulo] == 0) {
         std::cout << "el ángulo no está definido para calcular cargas globales de barra" << std::endl;
         return;
     }
@@ -132,7 +132,7 @@ Eigen::MatrixXd objBarra2d::getCargasEquivalentesLocales()
                 L2 * (k[6] * q1 + k[7] * q2);
         }
     }
-    flagsBarra[11] = 1;
+    flagsBarra[flagCargasEquivalentesLocales] = 1;
     return cargasEquivalentesLocales;
 }
 
@@ -143,14 +143,14 @@ Eigen::MatrixXd objBarra2d::getCargasEquivalentesGlobales()
     if (cargasEquivalentesGlobales.rows() != 6 || cargasEquivalentesGlobales.cols() != noCombosBarra) {
         cargasEquivalentesGlobales.setZero(6, noCombosBarra);
     }
-    if (flagsBarra[12] == 0) {
-        if (flagsBarra[11] == 0) {
+    if (flagsBarra[flagCargasEquivalentesGlobales] == 0) {
+        if (flagsBarra[flagCargasEquivalentesLocales] == 0) {
             getCargasEquivalentesLocales();
         }
         if (cargasEquivalentesLocales.cols() == noCombosBarra) {
             cargasEquivalentesGlobales = seisPorSeis(T).transpose() * cargasEquivalentesLocales;
         }
-        flagsBarra[12] = 1;
+        flagsBarra[flagCargasEquivalentesGlobales] = 1;
     }
     return cargasEquivalentesGlobales;
 }
