@@ -1,9 +1,17 @@
 #include "model/objNudo2d.h"
 #include "model/coeficiente.h"
+#include "model/reglaDeCombos.h"
 
 #include <algorithm>
 #include <iostream>
 #include <utility>
+
+namespace {
+
+// Px, Py, Mz: the columns of a point load and of a combination row.
+constexpr Eigen::Index columnasDeCarga = 3;
+
+}  // namespace
 
 void objNudo2d::setNumeroDeNudo(int numero) { numeroDeNudo = numero; }
 
@@ -28,30 +36,15 @@ void objNudo2d::setResorte(double resorteX, double resorteY, double resorteGiro)
 void objNudo2d::setCargaPuntual(std::string caso, double Px, double Py, double Mz)
 {
     casosCargaPuntual.push_back(std::move(caso));
-    const Eigen::Index fila = cargasPuntuales.rows();
-    cargasPuntuales.conservativeResize(fila + 1, 3);
-    cargasPuntuales.row(fila) << Px, Py, Mz;
+    agregarFila(cargasPuntuales, Eigen::RowVector3d(Px, Py, Mz));
 }
 
 // Every call that names a new combination creates its row, loads or not, so
 // that all nodes hold the same names in the same order.
 void objNudo2d::setCombo(std::string nombreCombo, double factor, std::string caso)
 {
-    Eigen::RowVector3d suma = Eigen::RowVector3d::Zero();
-    for (Eigen::Index i = 0; i < cargasPuntuales.rows(); ++i) {
-        if (casosCargaPuntual[static_cast<size_t>(i)] == caso) {
-            suma += factor * cargasPuntuales.row(i);
-        }
-    }
-    const int existente = getNumeroDeCombo(nombreCombo);
-    if (existente >= 0) {
-        cargasGlobales.row(existente) += suma;
-        return;
-    }
-    nombresCombos.push_back(std::move(nombreCombo));
-    const Eigen::Index fila = cargasGlobales.rows();
-    cargasGlobales.conservativeResize(fila + 1, 3);
-    cargasGlobales.row(fila) = suma;
+    sumarAlCombo(nombresCombos, cargasGlobales, std::move(nombreCombo),
+                 sumaDelCaso(casosCargaPuntual, cargasPuntuales, caso, factor, columnasDeCarga));
 }
 
 void objNudo2d::setDesplazamientos(Eigen::MatrixXd D)
@@ -111,13 +104,7 @@ int objNudo2d::getCantidadDeCombos() { return static_cast<int>(nombresCombos.siz
 
 int objNudo2d::getNumeroDeCombo(std::string nombre)
 {
-    int encontrado = -1;
-    for (size_t i = 0; i < nombresCombos.size(); ++i) {
-        if (nombresCombos[i] == nombre) {
-            encontrado = static_cast<int>(i);
-        }
-    }
-    return encontrado;
+    return indiceDeNombre(nombresCombos, nombre);
 }
 
 double objNudo2d::getDesplazamientoX(int c) { return coeficiente(desplazamientosNudo, 0, c); }
