@@ -69,7 +69,7 @@ void objBarra2d::setModuloE(double E)
 void objBarra2d::setPesoEspecifico(double peso) { pesoEspecifico = peso; }
 
 int objBarra2d::getNoBarraUsuario() { return noBarraUsuario; }
-bool objBarra2d::getNudosDefinidos()
+bool objBarra2d::getNudosDefinidos() const
 {
     return flagsBarra[flagNudoInicio] == 1 && flagsBarra[flagNudoFinal] == 1;
 }
@@ -152,7 +152,7 @@ Eigen::MatrixXd objBarra2d::getT()
     return T;
 }
 
-bool objBarra2d::articulacionValida()
+bool objBarra2d::articulacionValida() const
 {
     const bool inicioValido = articulacionInicio == 0 || articulacionInicio == 1;
     const bool finValido = articulacionFin == 0 || articulacionFin == 1;

@@ -28,7 +28,7 @@ public:
     int getNoBarraUsuario();
     // True once both end nodes were given: a member read with an end that no
     // row of the node table bears has no place to stand.
-    bool getNudosDefinidos();
+    bool getNudosDefinidos() const;
     int getNudoInicioUsuario();
     int getNudoFinalUsuario();
     int getArticulacionInicio();
@@ -76,10 +76,10 @@ public:
     Eigen::MatrixXd getBarraDeformada(int c, int n, double s);
 
 private:
-    bool articulacionValida();
+    bool articulacionValida() const;
     static Eigen::MatrixXd seisPorSeis(const Eigen::MatrixXd& m);
-    bool curvaDefinida();
-    Eigen::VectorXd constantesDeCombo(int c);
+    bool curvaDefinida() const;
+    Eigen::VectorXd constantesDeCombo(int c) const;
 
     // Slots of flagsBarra, each 1 once set: what the member was given, then
     // which derived values it keeps. Only resetFlags clears them.

@@ -76,14 +76,14 @@ void objNudo2d::setReacciones(Eigen::MatrixXd R)
     }
 }
 
-int objNudo2d::getNoNudo() { return numeroDeNudo; }
-int objNudo2d::getNoNudoUsuario() { return noNudoUsuario; }
-double objNudo2d::getX() { return x; }
-double objNudo2d::getY() { return y; }
-Eigen::Vector3i objNudo2d::getApoyo() { return apoyo; }
-double objNudo2d::getResorteX() { return resorte(0); }
-double objNudo2d::getResorteY() { return resorte(1); }
-double objNudo2d::getResorteGiro() { return resorte(2); }
+int objNudo2d::getNoNudo() const { return numeroDeNudo; }
+int objNudo2d::getNoNudoUsuario() const { return noNudoUsuario; }
+double objNudo2d::getX() const { return x; }
+double objNudo2d::getY() const { return y; }
+Eigen::Vector3i objNudo2d::getApoyo() const { return apoyo; }
+double objNudo2d::getResorteX() const { return resorte(0); }
+double objNudo2d::getResorteY() const { return resorte(1); }
+double objNudo2d::getResorteGiro() const { return resorte(2); }
 
 Eigen::Vector3i objNudo2d::getGdl()
 {
@@ -91,25 +91,25 @@ Eigen::Vector3i objNudo2d::getGdl()
     return gdl;
 }
 
-Eigen::MatrixXd objNudo2d::getCargasGlobales() { return cargasGlobales; }
-double objNudo2d::getPxCombo(int c) { return coeficiente(cargasGlobales, c, 0); }
-double objNudo2d::getPyCombo(int c) { return coeficiente(cargasGlobales, c, 1); }
-double objNudo2d::getMzCombo(int c) { return coeficiente(cargasGlobales, c, 2); }
-std::string objNudo2d::getNombreCombo(int i)
+Eigen::MatrixXd objNudo2d::getCargasGlobales() const { return cargasGlobales; }
+double objNudo2d::getPxCombo(int c) const { return coeficiente(cargasGlobales, c, 0); }
+double objNudo2d::getPyCombo(int c) const { return coeficiente(cargasGlobales, c, 1); }
+double objNudo2d::getMzCombo(int c) const { return coeficiente(cargasGlobales, c, 2); }
+std::string objNudo2d::getNombreCombo(int i) const
 {
     const bool dentro = i >= 0 && static_cast<size_t>(i) < nombresCombos.size();
     return dentro ? nombresCombos[static_cast<size_t>(i)] : std::string();
 }
-int objNudo2d::getCantidadDeCombos() { return static_cast<int>(nombresCombos.size()); }
+int objNudo2d::getCantidadDeCombos() const { return static_cast<int>(nombresCombos.size()); }
 
-int objNudo2d::getNumeroDeCombo(std::string nombre)
+int objNudo2d::getNumeroDeCombo(std::string nombre) const
 {
     return indiceDeNombre(nombresCombos, nombre);
 }
 
-double objNudo2d::getDesplazamientoX(int c) { return coeficiente(desplazamientosNudo, 0, c); }
-double objNudo2d::getDesplazamientoY(int c) { return coeficiente(desplazamientosNudo, 1, c); }
-double objNudo2d::getGiroZ(int c) { return coeficiente(desplazamientosNudo, 2, c); }
-double objNudo2d::getReaccionX(int c) { return coeficiente(reaccionesNudo, 0, c); }
-double objNudo2d::getReaccionY(int c) { return coeficiente(reaccionesNudo, 1, c); }
-double objNudo2d::getReaccionM(int c) { return coeficiente(reaccionesNudo, 2, c); }
+double objNudo2d::getDesplazamientoX(int c) const { return coeficiente(desplazamientosNudo, 0, c); }
+double objNudo2d::getDesplazamientoY(int c) const { return coeficiente(desplazamientosNudo, 1, c); }
+double objNudo2d::getGiroZ(int c) const { return coeficiente(desplazamientosNudo, 2, c); }
+double objNudo2d::getReaccionX(int c) const { return coeficiente(reaccionesNudo, 0, c); }
+double objNudo2d::getReaccionY(int c) const { return coeficiente(reaccionesNudo, 1, c); }
+double objNudo2d::getReaccionM(int c) const { return coeficiente(reaccionesNudo, 2, c); }
