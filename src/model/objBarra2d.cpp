@@ -10,7 +10,7 @@ void objBarra2d::resetFlags() { std::fill(std::begin(flagsBarra), std::end(flags
 void objBarra2d::setNumeroDeBarra(int numero)
 {
     numeroDeBarra = numero;
-    flagsBarra[0] = 1;
+    flagsBarra[flagNumeroDeBarra] = 1;
 }
 
 void objBarra2d::setNumeroBarraUsuario(int numero) { noBarraUsuario = numero; }
@@ -20,7 +20,7 @@ void objBarra2d::setNudoInicio(int nudo, double x, double y)
     nudoInicio = nudo;
     xi = x;
     yi = y;
-    flagsBarra[1] = 1;
+    flagsBarra[flagNudoInicio] = 1;
 }
 
 void objBarra2d::setNudoFinal(int nudo, double x, double y)
@@ -28,7 +28,7 @@ void objBarra2d::setNudoFinal(int nudo, double x, double y)
     nudoFinal = nudo;
     xf = x;
     yf = y;
-    flagsBarra[2] = 1;
+    flagsBarra[flagNudoFinal] = 1;
 }
 
 void objBarra2d::setNudoInicioUsuario(int numero) { nudoInicioUsuario = numero; }
@@ -43,33 +43,36 @@ void objBarra2d::setArticulacion(int inicio, int fin)
 void objBarra2d::setNombreDeSeccion(std::string nombre)
 {
     nombreDeSeccion = std::move(nombre);
-    flagsBarra[3] = 1;
+    flagsBarra[flagNombreDeSeccion] = 1;
 }
 
 void objBarra2d::setSeccionRectangular(double b, double h)
 {
     area = b * h;
     inercia = std::pow(h, 3) * b / 12.0;
-    flagsBarra[4] = 1;
+    flagsBarra[flagAreaInercia] = 1;
 }
 
 void objBarra2d::setSeccionGenerica(double A, double I)
 {
     area = A;
     inercia = I;
-    flagsBarra[4] = 1;
+    flagsBarra[flagAreaInercia] = 1;
 }
 
 void objBarra2d::setModuloE(double E)
 {
     moduloE = E;
-    flagsBarra[5] = 1;
+    flagsBarra[flagModuloE] = 1;
 }
 
 void objBarra2d::setPesoEspecifico(double peso) { pesoEspecifico = peso; }
 
 int objBarra2d::getNoBarraUsuario() { return noBarraUsuario; }
-bool objBarra2d::getNudosDefinidos() { return flagsBarra[1] == 1 && flagsBarra[2] == 1; }
+bool objBarra2d::getNudosDefinidos() const
+{
+    return flagsBarra[flagNudoInicio] == 1 && flagsBarra[flagNudoFinal] == 1;
+}
 int objBarra2d::getNudoInicioUsuario() { return nudoInicioUsuario; }
 int objBarra2d::getNudoFinalUsuario() { return nudoFinalUsuario; }
 int objBarra2d::getArticulacionInicio() { return articulacionInicio; }
@@ -84,7 +87,7 @@ double objBarra2d::getModE() { return moduloE; }
 
 std::string objBarra2d::getNombreDeSeccion()
 {
-    if (flagsBarra[3] == 1) {
+    if (flagsBarra[flagNombreDeSeccion] == 1) {
         return nombreDeSeccion;
     }
     std::cout << "Definir el nombre de sección" << std::endl;
@@ -93,31 +96,31 @@ std::string objBarra2d::getNombreDeSeccion()
 
 double objBarra2d::getLongitud()
 {
-    if (flagsBarra[6] == 1) {
+    if (flagsBarra[flagLongitud] == 1) {
         return longitud;
     }
     if (!getNudosDefinidos()) {
         std::cout << "Definir nudos del elemento" << std::endl;
         return 0.0;
     }
-    flagsBarra[6] = 1;
+    flagsBarra[flagLongitud] = 1;
     longitud = std::pow(std::pow(xf - xi, 2) + std::pow(yf - yi, 2), 0.5);
     return longitud;
 }
 
 double objBarra2d::getAngulo()
 {
-    if (flagsBarra[7] == 1) {
+    if (flagsBarra[flagAngulo] == 1) {
         return angulo;
     }
-    if (flagsBarra[6] == 0) {
+    if (flagsBarra[flagLongitud] == 0) {
         longitud = getLongitud();
     }
-    if (flagsBarra[6] == 0) {
+    if (flagsBarra[flagLongitud] == 0) {
         std::cout << "no se puede calcular el angulo. Faltan datos" << std::endl;
         return 0.0;
     }
-    flagsBarra[7] = 1;
+    flagsBarra[flagAngulo] = 1;
     // A member of zero length has no direction; 0 keeps T finite, and its
     // stiffness refuses it with its own line. The cosine is clamped because
     // rounding can put |dx| / L a hair above 1.
@@ -132,8 +135,8 @@ double objBarra2d::getAngulo()
 Eigen::MatrixXd objBarra2d::getT()
 {
     T.setZero(6, 6);
-    if (flagsBarra[7] == 1) {
-        flagsBarra[9] = 1;
+    if (flagsBarra[flagAngulo] == 1) {
+        flagsBarra[flagT] = 1;
         const double c = std::cos(angulo);
         const double s = std::sin(angulo);
         for (int extremo = 0; extremo < 6; extremo += 3) {
@@ -149,7 +152,7 @@ Eigen::MatrixXd objBarra2d::getT()
     return T;
 }
 
-bool objBarra2d::articulacionValida()
+bool objBarra2d::articulacionValida() const
 {
     const bool inicioValido = articulacionInicio == 0 || articulacionInicio == 1;
     const bool finValido = articulacionFin == 0 || articulacionFin == 1;
@@ -160,11 +163,12 @@ bool objBarra2d::articulacionValida()
 // flexural row or column, the axial terms are the same in every case.
 Eigen::MatrixXd objBarra2d::getKLocal()
 {
-    if (flagsBarra[6] == 0) {
+    if (flagsBarra[flagLongitud] == 0) {
         longitud = getLongitud();
     }
     kLocal.setZero(6, 6);
-    if (flagsBarra[4] == 0 || flagsBarra[5] == 0 || flagsBarra[6] == 0) {
+    if (flagsBarra[flagAreaInercia] == 0 || flagsBarra[flagModuloE] == 0 ||
+        flagsBarra[flagLongitud] == 0) {
         std::cout << "No están definidas E, I o L de Elemento: " << numeroDeBarra << std::endl;
         return kLocal;
     }
@@ -177,7 +181,7 @@ Eigen::MatrixXd objBarra2d::getKLocal()
                   << std::endl;
         return kLocal;
     }
-    flagsBarra[10] = 1;
+    flagsBarra[flagKLocal] = 1;
     const double L = longitud;
     const double EI = moduloE * inercia;
     const double EA = moduloE * area;
@@ -209,13 +213,13 @@ Eigen::MatrixXd objBarra2d::getKLocal()
 
 Eigen::MatrixXd objBarra2d::getKGlobal()
 {
-    if (flagsBarra[7] == 0) {
+    if (flagsBarra[flagAngulo] == 0) {
         angulo = getAngulo();
     }
-    if (flagsBarra[9] == 0) {
+    if (flagsBarra[flagT] == 0) {
         T = getT();
     }
-    if (flagsBarra[10] == 0) {
+    if (flagsBarra[flagKLocal] == 0) {
         kLocal = getKLocal();
     }
     kGlobal = (T.transpose() * kLocal) * T;
@@ -226,7 +230,7 @@ Eigen::VectorXi objBarra2d::getGdl()
 {
     gdl.setZero(6);
     if (getNudosDefinidos()) {
-        flagsBarra[8] = 1;
+        flagsBarra[flagGdl] = 1;
         gdl << 3 * nudoInicio, 3 * nudoInicio + 1, 3 * nudoInicio + 2,
             3 * nudoFinal, 3 * nudoFinal + 1, 3 * nudoFinal + 2;
     } else {

@@ -28,7 +28,7 @@ public:
     int getNoBarraUsuario();
     // True once both end nodes were given: a member read with an end that no
     // row of the node table bears has no place to stand.
-    bool getNudosDefinidos();
+    bool getNudosDefinidos() const;
     int getNudoInicioUsuario();
     int getNudoFinalUsuario();
     int getArticulacionInicio();
@@ -76,12 +76,29 @@ public:
     Eigen::MatrixXd getBarraDeformada(int c, int n, double s);
 
 private:
-    bool articulacionValida();
+    bool articulacionValida() const;
     static Eigen::MatrixXd seisPorSeis(const Eigen::MatrixXd& m);
-    bool curvaDefinida();
-    Eigen::VectorXd constantesDeCombo(int c);
+    bool curvaDefinida() const;
+    Eigen::VectorXd constantesDeCombo(int c) const;
 
-    int flagsBarra[20] = {};
+    // Slots of flagsBarra, each 1 once set: what the member was given, then
+    // which derived values it keeps. Only resetFlags clears them.
+    static constexpr int flagNumeroDeBarra = 0;
+    static constexpr int flagNudoInicio = 1;
+    static constexpr int flagNudoFinal = 2;
+    static constexpr int flagNombreDeSeccion = 3;
+    static constexpr int flagAreaInercia = 4;
+    static constexpr int flagModuloE = 5;
+    static constexpr int flagLongitud = 6;
+    static constexpr int flagAngulo = 7;
+    static constexpr int flagGdl = 8;
+    static constexpr int flagT = 9;
+    static constexpr int flagKLocal = 10;
+    static constexpr int flagCargasEquivalentesLocales = 11;
+    static constexpr int flagCargasEquivalentesGlobales = 12;
+    static constexpr int noFlagsBarra = 20;
+
+    int flagsBarra[noFlagsBarra] = {};
     int numeroDeBarra = 0;
     int noBarraUsuario = 0;
     int nudoInicio = 0;

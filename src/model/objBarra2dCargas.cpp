@@ -1,5 +1,6 @@
 #include "model/objBarra2d.h"
 #include "model/coeficiente.h"
+#include "model/reglaDeCombos.h"
 
 #include <cmath>
 #include <iostream>
@@ -7,34 +8,9 @@
 
 namespace {
 
-void agregarFila(Eigen::MatrixXd& cargas, const Eigen::RowVector4d& fila)
-{
-    const Eigen::Index n = cargas.rows();
-    cargas.conservativeResize(n + 1, 4);
-    cargas.row(n) = fila;
-}
-
-Eigen::RowVector4d sumaDelCaso(const std::vector<std::string>& casos, const Eigen::MatrixXd& cargas,
-                               const std::string& caso, double factor)
-{
-    Eigen::RowVector4d suma = Eigen::RowVector4d::Zero();
-    for (Eigen::Index i = 0; i < cargas.rows(); ++i) {
-        if (casos[static_cast<size_t>(i)] == caso) {
-            suma += factor * cargas.row(i);
-        }
-    }
-    return suma;
-}
-
-int indiceDeNombre(const std::vector<std::string>& nombres, const std::string& nombre)
-{
-    for (size_t i = 0; i < nombres.size(); ++i) {
-        if (nombres[i] == nombre) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
-}
+// fInicio, fFin, qInicio, qFin: the columns of a distributed load and of a
+// combination row.
+constexpr Eigen::Index columnasDeCarga = 4;
 
 // Fixed-end forces of a linear transverse load, sign reversed, as multiples
 // of L·q (forces) and L²·q (moments): per hinge case (start + 2·end) the
@@ -60,10 +36,10 @@ void objBarra2d::setCargaLocal(std::string caso, double fInicio, double fFin, do
 // member-axis components are kept.
 void objBarra2d::setCargaGlobal(std::string caso, double w1, double w2, double dx, double dy)
 {
-    if (flagsBarra[7] == 0) {
+    if (flagsBarra[flagAngulo] == 0) {
         angulo = getAngulo();
     }
-    if (flagsBarra[7] == 0) {
+    if (flagsBarra[flagAngulo] == 0) {
         std::cout << "el ángulo no está definido para calcular cargas globales de barra" << std::endl;
         return;
     }
@@ -93,16 +69,10 @@ void objBarra2d::setPesoPropio(std::string caso)
 // that members hold the same combinations in the same order as the nodes.
 void objBarra2d::setCombo(std::string nombreCombo, double factor, std::string caso)
 {
-    const Eigen::RowVector4d suma =
-        sumaDelCaso(casosCargaLocal, cargasDistribuidasLocales, caso, factor) +
-        sumaDelCaso(casosCargaGlobal, cargasDistribuidasGlobales, caso, factor);
-    const int existente = indiceDeNombre(nombresCombos, nombreCombo);
-    if (existente >= 0) {
-        matrizCargasCombo.row(existente) += suma;
-        return;
-    }
-    nombresCombos.push_back(std::move(nombreCombo));
-    agregarFila(matrizCargasCombo, suma);
+    const Eigen::RowVectorXd suma =
+        sumaDelCaso(casosCargaLocal, cargasDistribuidasLocales, caso, factor, columnasDeCarga) +
+        sumaDelCaso(casosCargaGlobal, cargasDistribuidasGlobales, caso, factor, columnasDeCarga);
+    sumarAlCombo(nombresCombos, matrizCargasCombo, std::move(nombreCombo), suma);
 }
 
 double objBarra2d::getFInicioCombo(int c) { return coeficiente(matrizCargasCombo, c, 0); }
@@ -132,7 +102,7 @@ Eigen::MatrixXd objBarra2d::getCargasEquivalentesLocales()
                 L2 * (k[6] * q1 + k[7] * q2);
         }
     }
-    flagsBarra[11] = 1;
+    flagsBarra[flagCargasEquivalentesLocales] = 1;
     return cargasEquivalentesLocales;
 }
 
@@ -143,14 +113,14 @@ Eigen::MatrixXd objBarra2d::getCargasEquivalentesGlobales()
     if (cargasEquivalentesGlobales.rows() != 6 || cargasEquivalentesGlobales.cols() != noCombosBarra) {
         cargasEquivalentesGlobales.setZero(6, noCombosBarra);
     }
-    if (flagsBarra[12] == 0) {
-        if (flagsBarra[11] == 0) {
+    if (flagsBarra[flagCargasEquivalentesGlobales] == 0) {
+        if (flagsBarra[flagCargasEquivalentesLocales] == 0) {
             getCargasEquivalentesLocales();
         }
         if (cargasEquivalentesLocales.cols() == noCombosBarra) {
             cargasEquivalentesGlobales = seisPorSeis(T).transpose() * cargasEquivalentesLocales;
         }
-        flagsBarra[12] = 1;
+        flagsBarra[flagCargasEquivalentesGlobales] = 1;
     }
     return cargasEquivalentesGlobales;
 }

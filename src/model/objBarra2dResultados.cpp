@@ -61,11 +61,11 @@ bool estrictamenteDentro(double x, double L) { return 0.0 < x && x < L; }
 
 // A member of zero length or with a hinge code other than 0 or 1 has no
 // stiffness and no curve: its constants stay zero.
-bool objBarra2d::curvaDefinida() { return longitud > 0.0 && articulacionValida(); }
+bool objBarra2d::curvaDefinida() const { return longitud > 0.0 && articulacionValida(); }
 
 // Boundary conditions of the curve: deflection at both ends always, the end
 // slope at a rigid end, zero moment at a hinged one.
-Eigen::VectorXd objBarra2d::constantesDeCombo(int c)
+Eigen::VectorXd objBarra2d::constantesDeCombo(int c) const
 {
     Eigen::VectorXd k = Eigen::VectorXd::Zero(6);
     if (!curvaDefinida()) {

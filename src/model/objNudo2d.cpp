@@ -1,9 +1,17 @@
 #include "model/objNudo2d.h"
 #include "model/coeficiente.h"
+#include "model/reglaDeCombos.h"
 
 #include <algorithm>
 #include <iostream>
 #include <utility>
+
+namespace {
+
+// Px, Py, Mz: the columns of a point load and of a combination row.
+constexpr Eigen::Index columnasDeCarga = 3;
+
+}  // namespace
 
 void objNudo2d::setNumeroDeNudo(int numero) { numeroDeNudo = numero; }
 
@@ -28,30 +36,15 @@ void objNudo2d::setResorte(double resorteX, double resorteY, double resorteGiro)
 void objNudo2d::setCargaPuntual(std::string caso, double Px, double Py, double Mz)
 {
     casosCargaPuntual.push_back(std::move(caso));
-    const Eigen::Index fila = cargasPuntuales.rows();
-    cargasPuntuales.conservativeResize(fila + 1, 3);
-    cargasPuntuales.row(fila) << Px, Py, Mz;
+    agregarFila(cargasPuntuales, Eigen::RowVector3d(Px, Py, Mz));
 }
 
 // Every call that names a new combination creates its row, loads or not, so
 // that all nodes hold the same names in the same order.
 void objNudo2d::setCombo(std::string nombreCombo, double factor, std::string caso)
 {
-    Eigen::RowVector3d suma = Eigen::RowVector3d::Zero();
-    for (Eigen::Index i = 0; i < cargasPuntuales.rows(); ++i) {
-        if (casosCargaPuntual[static_cast<size_t>(i)] == caso) {
-            suma += factor * cargasPuntuales.row(i);
-        }
-    }
-    const int existente = getNumeroDeCombo(nombreCombo);
-    if (existente >= 0) {
-        cargasGlobales.row(existente) += suma;
-        return;
-    }
-    nombresCombos.push_back(std::move(nombreCombo));
-    const Eigen::Index fila = cargasGlobales.rows();
-    cargasGlobales.conservativeResize(fila + 1, 3);
-    cargasGlobales.row(fila) = suma;
+    sumarAlCombo(nombresCombos, cargasGlobales, std::move(nombreCombo),
+                 sumaDelCaso(casosCargaPuntual, cargasPuntuales, caso, factor, columnasDeCarga));
 }
 
 void objNudo2d::setDesplazamientos(Eigen::MatrixXd D)
@@ -83,14 +76,14 @@ void objNudo2d::setReacciones(Eigen::MatrixXd R)
     }
 }
 
-int objNudo2d::getNoNudo() { return numeroDeNudo; }
-int objNudo2d::getNoNudoUsuario() { return noNudoUsuario; }
-double objNudo2d::getX() { return x; }
-double objNudo2d::getY() { return y; }
-Eigen::Vector3i objNudo2d::getApoyo() { return apoyo; }
-double objNudo2d::getResorteX() { return resorte(0); }
-double objNudo2d::getResorteY() { return resorte(1); }
-double objNudo2d::getResorteGiro() { return resorte(2); }
+int objNudo2d::getNoNudo() const { return numeroDeNudo; }
+int objNudo2d::getNoNudoUsuario() const { return noNudoUsuario; }
+double objNudo2d::getX() const { return x; }
+double objNudo2d::getY() const { return y; }
+Eigen::Vector3i objNudo2d::getApoyo() const { return apoyo; }
+double objNudo2d::getResorteX() const { return resorte(0); }
+double objNudo2d::getResorteY() const { return resorte(1); }
+double objNudo2d::getResorteGiro() const { return resorte(2); }
 
 Eigen::Vector3i objNudo2d::getGdl()
 {
@@ -98,31 +91,25 @@ Eigen::Vector3i objNudo2d::getGdl()
     return gdl;
 }
 
-Eigen::MatrixXd objNudo2d::getCargasGlobales() { return cargasGlobales; }
-double objNudo2d::getPxCombo(int c) { return coeficiente(cargasGlobales, c, 0); }
-double objNudo2d::getPyCombo(int c) { return coeficiente(cargasGlobales, c, 1); }
-double objNudo2d::getMzCombo(int c) { return coeficiente(cargasGlobales, c, 2); }
-std::string objNudo2d::getNombreCombo(int i)
+Eigen::MatrixXd objNudo2d::getCargasGlobales() const { return cargasGlobales; }
+double objNudo2d::getPxCombo(int c) const { return coeficiente(cargasGlobales, c, 0); }
+double objNudo2d::getPyCombo(int c) const { return coeficiente(cargasGlobales, c, 1); }
+double objNudo2d::getMzCombo(int c) const { return coeficiente(cargasGlobales, c, 2); }
+std::string objNudo2d::getNombreCombo(int i) const
 {
     const bool dentro = i >= 0 && static_cast<size_t>(i) < nombresCombos.size();
     return dentro ? nombresCombos[static_cast<size_t>(i)] : std::string();
 }
-int objNudo2d::getCantidadDeCombos() { return static_cast<int>(nombresCombos.size()); }
+int objNudo2d::getCantidadDeCombos() const { return static_cast<int>(nombresCombos.size()); }
 
-int objNudo2d::getNumeroDeCombo(std::string nombre)
+int objNudo2d::getNumeroDeCombo(std::string nombre) const
 {
-    int encontrado = -1;
-    for (size_t i = 0; i < nombresCombos.size(); ++i) {
-        if (nombresCombos[i] == nombre) {
-            encontrado = static_cast<int>(i);
-        }
-    }
-    return encontrado;
+    return indiceDeNombre(nombresCombos, nombre);
 }
 
-double objNudo2d::getDesplazamientoX(int c) { return coeficiente(desplazamientosNudo, 0, c); }
-double objNudo2d::getDesplazamientoY(int c) { return coeficiente(desplazamientosNudo, 1, c); }
-double objNudo2d::getGiroZ(int c) { return coeficiente(desplazamientosNudo, 2, c); }
-double objNudo2d::getReaccionX(int c) { return coeficiente(reaccionesNudo, 0, c); }
-double objNudo2d::getReaccionY(int c) { return coeficiente(reaccionesNudo, 1, c); }
-double objNudo2d::getReaccionM(int c) { return coeficiente(reaccionesNudo, 2, c); }
+double objNudo2d::getDesplazamientoX(int c) const { return coeficiente(desplazamientosNudo, 0, c); }
+double objNudo2d::getDesplazamientoY(int c) const { return coeficiente(desplazamientosNudo, 1, c); }
+double objNudo2d::getGiroZ(int c) const { return coeficiente(desplazamientosNudo, 2, c); }
+double objNudo2d::getReaccionX(int c) const { return coeficiente(reaccionesNudo, 0, c); }
+double objNudo2d::getReaccionY(int c) const { return coeficiente(reaccionesNudo, 1, c); }
+double objNudo2d::getReaccionM(int c) const { return coeficiente(reaccionesNudo, 2, c); }
