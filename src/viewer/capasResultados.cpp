@@ -46,7 +46,7 @@ void trazarPolilinea(const Eigen::MatrixXd& puntos)
     }
 }
 
-double anguloEnGrados(objBarra2d& b) { return b.getAngulo() * 180.0 / PI; }
+double anguloEnGrados(objBarra2d& b) { return enGrados(b.getAngulo()); }
 
 // Member diagrams and member loads are drawn in member axes: x from the
 // start node towards the end node, y turned +90 degrees from it.

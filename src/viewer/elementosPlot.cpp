@@ -32,6 +32,12 @@ const int facetasEsfera = 12;
 // Segments of an arc, whatever its angle.
 const int segmentosArco = 10;
 
+// Labels are formatted into buffers of these sizes: a format such as %.3f,
+// and the text, cut to 99 characters.
+const int largoFormato = 20;
+const int largoTexto = 100;
+using Texto = char[largoTexto];
+
 // The font's table holds the 7-bit codes only; bytes above 127 (UTF-8
 // accented letters) are skipped so they never index outside it.
 void trazarCaracteres(const char* texto)
@@ -61,10 +67,10 @@ void trazarTexto(double x, double y, const char* texto, double altura, double av
 // stack buffers, so drawing a number never allocates. A negative number of
 // decimals counts as none; more than the 99 characters of the text can show
 // count as 99, since formatting millions of them would stall every frame.
-void formatearNumero(char (&texto)[100], double valor, int decimales, char conversion)
+void formatearNumero(Texto& texto, double valor, int decimales, char conversion)
 {
     const int maximo = static_cast<int>(sizeof texto) - 1;
-    char formato[20];
+    char formato[largoFormato];
     std::snprintf(formato, sizeof formato, "%%.%d%c", std::clamp(decimales, 0, maximo), conversion);
     std::snprintf(texto, sizeof texto, formato, valor);
 }
@@ -72,7 +78,7 @@ void formatearNumero(char (&texto)[100], double valor, int decimales, char conve
 void trazarNumero(double x, double y, double valor, int decimales, double altura, char conversion,
                   double fraccionAncho)
 {
-    char texto[100];
+    Texto texto;
     formatearNumero(texto, valor, decimales, conversion);
     const double ancho = static_cast<double>(std::strlen(texto));
     trazarTexto(x, y, texto, altura, fraccionAncho * ancho);
@@ -107,6 +113,10 @@ double tamanoSimboloAutomatico() { return tamanoReferencia() / divisorSimbolo; }
 void dibujarEsfera(double radio) { glutSolidSphere(radio, facetasEsfera, facetasEsfera); }
 
 double yFilaCombo(int i) { return yTituloCombos - (i + 1) * pasoListaCombos; }
+
+double enGrados(double radianes) { return radianes * 180.0 / PI; }
+
+double enRadianes(double grados) { return grados * PI / 180.0; }
 
 int nudosDibujables() { return std::min(noNudos, static_cast<int>(nudo.size())); }
 
@@ -167,7 +177,7 @@ void drawFlecha(double xCola, double yCola, double xPunta, double yPunta, double
     trazarSegmento(xCola, yCola, xPunta, yPunta);
     glPushMatrix();
     glTranslatef(static_cast<float>(xPunta), static_cast<float>(yPunta), 0.0f);
-    glRotatef(static_cast<float>(a * 180.0 / PI), 0.0f, 0.0f, 1.0f);
+    glRotatef(static_cast<float>(enGrados(a)), 0.0f, 0.0f, 1.0f);
     trazarSegmento(0.0, 0.0, -e, e / 3.0);
     trazarSegmento(0.0, 0.0, -e, -e / 3.0);
     glPopMatrix();
@@ -200,17 +210,17 @@ void drawTextoEscalado(double x, double y, const char* texto, double altura)
 
 void escribirRotulo(double x, double y, const char* prefijo, double valor, int decimales, double altura)
 {
-    char numero[100];
+    Texto numero;
     formatearNumero(numero, valor, decimales, 'f');
-    char texto[100];
+    Texto texto;
     std::snprintf(texto, sizeof texto, "%s%s", prefijo, numero);
     drawTextoEscalado(x, y, texto, altura);
 }
 
 void plotArco(double xCentro, double yCentro, double radio, double anguloInicio, double anguloFin)
 {
-    const double inicio = anguloInicio * PI / 180.0;
-    const double paso = (anguloFin - anguloInicio) * PI / 180.0 / segmentosArco;
+    const double inicio = enRadianes(anguloInicio);
+    const double paso = enRadianes(anguloFin - anguloInicio) / segmentosArco;
     glBegin(GL_LINE_STRIP);
     for (int i = 0; i <= segmentosArco; ++i) {
         const double angulo = i * paso + inicio;

@@ -37,6 +37,9 @@ void dibujarEsfera(double radio);
 // the containers.
 int nudosDibujables();
 int barrasDibujables();
+// Angles: the model's are in radians, OpenGL's and the arcs' in degrees.
+double enGrados(double radianes);
+double enRadianes(double grados);
 // One GL_LINES segment at z = 0, the layers' common stroke.
 void trazarSegmento(double x1, double y1, double x2, double y2);
 void plotDialogo();
