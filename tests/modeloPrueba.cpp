@@ -1,8 +1,8 @@
 #include "modeloPrueba.h"
 
-#include <algorithm>
-
 #include "globales.h"
+#include "viewer/funcionPlot.h"
+#include "viewer/interruptores.h"
 #include "ventanaPrueba.h"
 
 void vaciarModelo()
@@ -12,7 +12,7 @@ void vaciarModelo()
     noNudos = 0;
     noBarras = 0;
     noCombos = 0;
-    flags.assign(200, 0);
+    flags.assign(cantidadFlags, 0);
     modeloAnalizado = false;
 }
 
@@ -46,15 +46,6 @@ objBarra2d& unir(int i, int j)
 
 void encuadrarModelo()
 {
-    double x0 = 0.0;
-    double x1 = 0.0;
-    double y0 = 0.0;
-    double y1 = 0.0;
-    for (objNudo2d& n : nudo) {
-        x0 = std::min(x0, n.getX());
-        x1 = std::max(x1, n.getX());
-        y0 = std::min(y0, n.getY());
-        y1 = std::max(y1, n.getY());
-    }
-    encuadrar(x0, x1, y0, y1);
+    funcionFronteraGraf();
+    empezarCuadro();
 }

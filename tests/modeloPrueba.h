@@ -1,5 +1,5 @@
 // Small models for the drawing tests, built in code through the public
-// setters, and framed in the test window the way the viewer frames them.
+// setters, and framed in the test window by the viewer's own camera.
 #ifndef TRELVIK2D_MODELOPRUEBA_H
 #define TRELVIK2D_MODELOPRUEBA_H
 
@@ -14,7 +14,8 @@ void vaciarModelo();
 void ponerNudos(std::initializer_list<std::array<double, 2>> puntos);
 // Adds a member from node i to node j (internal indices) and returns it.
 objBarra2d& unir(int i, int j);
-// Bounding box of the nodes with the origin, projection and camera.
+// The viewer's first frame of the model: the nodes' bounding box with the
+// origin, the projection and the camera.
 void encuadrarModelo();
 
 #endif

@@ -106,14 +106,14 @@ TEST_F(Camara, DiezPasosDeRuedaAdelanteYAtras)
     funcionFronteraGraf();
     const double inicial = zCam;
     for (int paso = 0; paso < 10; ++paso) {
-        mouseButton(3, GLUT_DOWN, 0, 0);
+        mouseButton(botonRuedaAdelante, GLUT_DOWN, 0, 0);
         EXPECT_NEAR(zCam, inicial / std::pow(1.07, paso), 1e-9) << "la pulsación sola no cambia el zoom";
-        mouseButton(3, GLUT_UP, 0, 0);
+        mouseButton(botonRuedaAdelante, GLUT_UP, 0, 0);
     }
     EXPECT_NEAR(zCam / inicial, 0.508349, 1e-6);
     for (int paso = 0; paso < 10; ++paso) {
-        mouseButton(4, GLUT_DOWN, 0, 0);
-        mouseButton(4, GLUT_UP, 0, 0);
+        mouseButton(botonRuedaAtras, GLUT_DOWN, 0, 0);
+        mouseButton(botonRuedaAtras, GLUT_UP, 0, 0);
     }
     EXPECT_NEAR(zCam, inicial, 1e-9);
 }

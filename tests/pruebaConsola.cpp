@@ -10,6 +10,7 @@
 
 #include "globales.h"
 #include "viewer/funcionPlot.h"
+#include "viewer/interruptores.h"
 #include "tecladoPrueba.h"
 #include "ventanaPrueba.h"
 
@@ -29,8 +30,8 @@ void darCombos(const std::vector<std::string>& nombres)
 // The state in which the window opens: supports shown, nothing else.
 std::vector<int> flagsIniciales()
 {
-    std::vector<int> f(200, 0);
-    f[9] = 1;
+    std::vector<int> f(cantidadFlags, 0);
+    f[flagPlotApoyos] = 1;
     return f;
 }
 
@@ -63,35 +64,36 @@ struct Secuencia {
 };
 
 const std::vector<Secuencia> secuencias = {
-    {"plotApoyos oculta los apoyos al abrir", "plotApoyos\r", {{9, 2}},
+    {"plotApoyos oculta los apoyos al abrir", "plotApoyos\r", {{flagPlotApoyos, 2}},
      "Graficacion de Apoyos Desactivada. Ingrese Comando:", ""},
-    {"plotApoyos dos veces los vuelve a mostrar", "plotApoyos\rplotApoyos\r", {{9, 3}},
+    {"plotApoyos dos veces los vuelve a mostrar", "plotApoyos\rplotApoyos\r", {{flagPlotApoyos, 3}},
      "Graficacion de Apoyos Activada. Ingrese Comando:", ""},
-    {"plotN y luego plotDef deja solo la deformada", "plotN\rplotDef\r", {{3, 1}},
+    {"plotN y luego plotDef deja solo la deformada", "plotN\rplotDef\r", {{flagPlotDeformada, 1}},
      "Deformaciones Activadas. Ingrese Comando:", ""},
-    {"plotN dos veces apaga las axiales", "plotN\rplotN\r", {{4, 2}},
+    {"plotN dos veces apaga las axiales", "plotN\rplotN\r", {{flagPlotAxial, 2}},
      "Fuerzas Axiales Desactivadas. Ingrese Comando:", ""},
-    {"plotV", "plotV\r", {{5, 1}}, "Fuerzas Cortantes Activadas. Ingrese Comando:", ""},
-    {"plotM dos veces", "plotM\rplotM\r", {{6, 2}},
+    {"plotV", "plotV\r", {{flagPlotCortante, 1}}, "Fuerzas Cortantes Activadas. Ingrese Comando:", ""},
+    {"plotM dos veces", "plotM\rplotM\r", {{flagPlotMomento, 2}},
      "Momentos Flectores Desactivados. Ingrese Comando:", ""},
-    {"plotCarga", "plotCarga\r", {{7, 1}},
+    {"plotCarga", "plotCarga\r", {{flagPlotCarga, 1}},
      "Graficacion de Cargas Activada. Ingrese Comando:", ""},
-    {"plotR apaga el momento", "plotM\rplotR\r", {{8, 1}},
+    {"plotR apaga el momento", "plotM\rplotR\r", {{flagPlotReacciones, 1}},
      "Graficacion de Reacciones Activada. Ingrese Comando:", ""},
     {"cada capa de resultados apaga las demas",
-     "plotDef\rplotN\rplotV\rplotM\rplotCarga\rplotR\rplotR\r", {{8, 2}},
+     "plotDef\rplotN\rplotV\rplotM\rplotCarga\rplotR\rplotR\r", {{flagPlotReacciones, 2}},
      "Graficacion de Reacciones Desactivada. Ingrese Comando:", ""},
     {"las capas de texto son independientes", "tagNudos\rtagBarras\rsecciones\rplotM\r",
-     {{0, 1}, {1, 1}, {2, 1}, {6, 1}}, "Momentos Flectores Activados. Ingrese Comando:", ""},
-    {"tagNudos dos veces", "tagNudos\rtagNudos\r", {{0, 2}}, "Ingrese Comando:", ""},
+     {{flagTagNudos, 1}, {flagTagBarras, 1}, {flagSecciones, 1}, {flagPlotMomento, 1}},
+     "Momentos Flectores Activados. Ingrese Comando:", ""},
+    {"tagNudos dos veces", "tagNudos\rtagNudos\r", {{flagTagNudos, 2}}, "Ingrese Comando:", ""},
     {"noTags sin textos encendidos", "noTags\r", {}, "Ingrese Comando:", ""},
     {"noTags apaga los tres textos y nada mas", "tagNudos\rtagBarras\rsecciones\rplotDef\rnoTags\r",
-     {{3, 1}}, "Ingrese Comando:", ""},
-    {"combo y un nombre activan el combo", "combo\rC2\r", {{101, 1}}, comboConmutado, ""},
-    {"combo y el mismo nombre otra vez lo desactivan", "combo\rC2\rcombo\rC2\r", {{101, 2}},
+     {{flagPlotDeformada, 1}}, "Ingrese Comando:", ""},
+    {"combo y un nombre activan el combo", "combo\rC2\r", {{flagCombo(1), 1}}, comboConmutado, ""},
+    {"combo y el mismo nombre otra vez lo desactivan", "combo\rC2\rcombo\rC2\r", {{flagCombo(1), 2}},
      comboConmutado, ""},
     {"combo abre el aviso", "combo\r", {}, promptCombo, ""},
-    {"una palabra de comando en el aviso corre como comando", "combo\rplotM\r", {{6, 1}},
+    {"una palabra de comando en el aviso corre como comando", "combo\rplotM\r", {{flagPlotMomento, 1}},
      "Momentos Flectores Activados. Ingrese Comando:", ""},
     {"combo en el aviso se busca y vuelve a pedir el nombre", "combo\rcombo\r", {}, promptCombo,
      ""},
@@ -104,12 +106,12 @@ const std::vector<Secuencia> secuencias = {
     {"otras mayusculas fuera del aviso no hacen nada", "PlotM\r", {}, "Comando:", ""},
     {"un blanco detras fuera del aviso no hace nada", "plotM \r", {}, "Comando:", ""},
     {"un nombre de combo fuera del aviso no hace nada", "C1\r", {}, "Comando:", ""},
-    {"una linea desconocida deja la respuesta anterior", "plotM\rxyz\r\r", {{6, 1}},
+    {"una linea desconocida deja la respuesta anterior", "plotM\rxyz\r\r", {{flagPlotMomento, 1}},
      "Momentos Flectores Activados. Ingrese Comando:", ""},
-    {"retroceso borra el ultimo byte", "plotMx\b\r", {{6, 1}},
+    {"retroceso borra el ultimo byte", "plotMx\b\r", {{flagPlotMomento, 1}},
      "Momentos Flectores Activados. Ingrese Comando:", ""},
     {"retroceso con el comando vacio no hace nada", "\b\bab", {}, "Comando:", "ab"},
-    {"mas y menos nunca forman parte del comando", "plot+M-\r", {{6, 1}},
+    {"mas y menos nunca forman parte del comando", "plot+M-\r", {{flagPlotMomento, 1}},
      "Momentos Flectores Activados. Ingrese Comando:", ""},
     {"tabulador y suprimir se agregan como bytes", "a\tb\x7f", {}, "Comando:", "a\tb\x7f"},
 };
@@ -134,10 +136,10 @@ TEST_F(Consola, UnComboLlamadoComboSeConmutaDesdeElAviso)
 {
     darCombos({"combo", "C2"});
     teclear("combo\rcombo\r");
-    EXPECT_EQ(flags[100], 1);
+    EXPECT_EQ(flags[flagCombo(0)], 1);
     EXPECT_EQ(dialogo, promptCombo);
     teclear("C2\r");
-    EXPECT_EQ(flags[101], 1);
+    EXPECT_EQ(flags[flagCombo(1)], 1);
     EXPECT_EQ(dialogo, comboConmutado);
     EXPECT_EQ(numeroComboCoincidente, 1);
 }
@@ -146,8 +148,8 @@ TEST_F(Consola, UnComboConNombreDeComandoNuncaSeConmuta)
 {
     darCombos({"plotM"});
     teclear("combo\rplotM\r");
-    EXPECT_EQ(flags[100], 0);
-    EXPECT_EQ(flags[6], 1);
+    EXPECT_EQ(flags[flagCombo(0)], 0);
+    EXPECT_EQ(flags[flagPlotMomento], 1);
     EXPECT_EQ(numeroComboCoincidente, -1);
 }
 
@@ -168,15 +170,15 @@ TEST_F(Consola, SoloLosCienPrimerosCombosSeConmutan)
         nombres.push_back("C" + std::to_string(c));
     darCombos(nombres);
     teclear("combo\rC99\r");
-    EXPECT_EQ(flags[199], 1);
+    EXPECT_EQ(flags[flagCombo(99)], 1);
     EXPECT_EQ(dialogo, comboConmutado);
     teclear("combo\rC100\r");
     EXPECT_EQ(dialogo, "solo se pueden activar los 100 primeros combos. Ingrese Comando:");
     EXPECT_EQ(numeroComboCoincidente, 100);
     teclear("combo\rC101\r");
-    EXPECT_EQ(flags.size(), 200u);
+    EXPECT_EQ(flags.size(), static_cast<size_t>(cantidadFlags));
     std::vector<int> esperados = flagsIniciales();
-    esperados[199] = 1;
+    esperados[flagCombo(99)] = 1;
     EXPECT_EQ(flags, esperados);
 }
 
@@ -308,7 +310,7 @@ protected:
 
 TEST_F(ConsolaFin, EscTerminaConEstadoCero)
 {
-    EXPECT_EXIT(teclado(27, 0, 0), testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(teclado(teclaEsc, 0, 0), testing::ExitedWithCode(0), "");
 }
 
 TEST_F(ConsolaFin, ExitYSalirTerminanConEstadoCero)

@@ -11,6 +11,7 @@
 
 #include "globales.h"
 #include "viewer/elementosPlot.h"
+#include "viewer/interruptores.h"
 #include "ventanaPrueba.h"
 
 namespace {
@@ -31,11 +32,11 @@ protected:
 };
 
 // Window point of an eye-space position of the text panel.
-PuntoVentana proyectarPanel(float x, float y)
+PuntoVentana proyectarPanel(double x, double y)
 {
     glPushMatrix();
     glLoadIdentity();
-    glTranslatef(0.0f, 0.0f, -2.41f);
+    glTranslatef(0.0f, 0.0f, -profundidadPanel);
     const PuntoVentana p = proyectar(x, y);
     glPopMatrix();
     return p;
@@ -63,7 +64,7 @@ protected:
     void TearDown() override
     {
         nudo.clear();
-        flags.assign(200, 0);
+        flags.assign(cantidadFlags, 0);
         dialogo = "Comando:";
         comando.clear();
     }
@@ -80,7 +81,7 @@ TEST_F(Panel, ElPromptEstaAbajoALaIzquierdaYLaOrdenDebajo)
     plotDialogo();
     const Imagen conOrden = leerImagen();
 
-    const PuntoVentana p = proyectarPanel(-0.98f, -0.92f);
+    const PuntoVentana p = proyectarPanel(xPrompt, yPrompt);
     EXPECT_LT(p.x, 150.0);
     EXPECT_LT(p.y, 60.0);
     const Caja prompt = conOrden.buscar(verde, ix(p.x) - 1, ix(p.y) - 2, ix(p.x) + 120, ix(p.y) + 14);
@@ -97,19 +98,19 @@ TEST_F(Panel, ElPromptEstaAbajoALaIzquierdaYLaOrdenDebajo)
 TEST_F(Panel, LosCombosActivosSeVenClarosYLosDemasOscuros)
 {
     darCombos(3);
-    flags[101] = 1;
-    flags[102] = 2;  // even: switched on and off again
+    flags[flagCombo(1)] = 1;
+    flags[flagCombo(2)] = 2;  // even: switched on and off again
     plotDialogo();
     const Imagen im = leerImagen();
 
-    const PuntoVentana titulo = proyectarPanel(0.8f, 0.95f);
+    const PuntoVentana titulo = proyectarPanel(xTituloCombos, yTituloCombos);
     EXPECT_GT(titulo.x, 800.0);
     EXPECT_GT(titulo.y, 740.0);
     EXPECT_GT(buscarEnFila(im, verde, titulo, 150).cantidad, 0);
 
     const bool activo[3] = {false, true, false};
     for (int i = 0; i < 3; ++i) {
-        const PuntoVentana fila = proyectarPanel(0.85f, static_cast<float>(0.95 - (i + 1) * 0.04));
+        const PuntoVentana fila = proyectarPanel(xListaCombos, yFilaCombo(i));
         const Caja claro = buscarEnFila(im, verdeActivo, fila, 30);
         const Caja oscuro = buscarEnFila(im, verdeInactivo, fila, 30);
         EXPECT_EQ(claro.cantidad > 0, activo[i]) << "combo " << i;
@@ -122,20 +123,34 @@ TEST_F(Panel, SinNudosSoloMuestraElTitulo)
     nudo.clear();
     plotDialogo();
     const Imagen im = leerImagen();
-    EXPECT_GT(buscarEnFila(im, verde, proyectarPanel(0.8f, 0.95f), 150).cantidad, 0);
+    EXPECT_GT(buscarEnFila(im, verde, proyectarPanel(xTituloCombos, yTituloCombos), 150).cantidad, 0);
     EXPECT_EQ(im.buscarTodo(verdeActivo).cantidad, 0);
     EXPECT_EQ(im.buscarTodo(verdeInactivo).cantidad, 0);
 }
 
+// Rows are a step apart from the top, so the window shows the first 48; the
+// rows of combinations without a switch lie far below its lower edge and
+// must add nothing anywhere. (The sanitizer build catches a read of a switch
+// that flags does not hold.)
 TEST_F(Panel, MasDeCienCombosNoLeenFueraDeLosInterruptores)
 {
+    flags.assign(cantidadFlags, 1);
+    darCombos(maxCombosVisibles);
+    plotDialogo();
+    const Imagen cien = leerImagen();
+    encuadrar(-10.0, 10.0, -10.0, 10.0);
     darCombos(130);
-    flags.assign(200, 1);
     plotDialogo();
     const Imagen im = leerImagen();
-    const PuntoVentana primera = proyectarPanel(0.85f, 0.91f);
+    const PuntoVentana primera = proyectarPanel(xListaCombos, yFilaCombo(0));
     EXPECT_GT(buscarEnFila(im, verdeActivo, primera, 30).cantidad, 0);
-    EXPECT_EQ(flags.size(), 200u);
+    const PuntoVentana ultimaVisible = proyectarPanel(xListaCombos, yFilaCombo(47));
+    EXPECT_GT(ultimaVisible.y, 0.0);
+    EXPECT_GT(buscarEnFila(im, verdeActivo, ultimaVisible, 30).cantidad, 0);
+    EXPECT_LT(proyectarPanel(xListaCombos, yFilaCombo(maxCombosVisibles)).y, 0.0);
+    EXPECT_EQ(im.buscarTodo(verdeInactivo).cantidad, 0);
+    EXPECT_EQ(im.rgb, cien.rgb);
+    EXPECT_EQ(flags.size(), static_cast<size_t>(cantidadFlags));
 }
 
 // An arrow's head is two strokes at the head, reaching back e along the

@@ -17,6 +17,7 @@
 #include "globales.h"
 #include "input/funcionLeerArchivo.h"
 #include "viewer/funcionPlot.h"
+#include "viewer/interruptores.h"
 #include "tecladoPrueba.h"
 #include "ventanaPrueba.h"
 
@@ -26,8 +27,8 @@
 
 namespace {
 
-const int ancho = 1000;
-const int alto = 800;
+const int ancho = anchoVentana;
+const int alto = altoVentana;
 
 // A beam from (0, 0) to (10, 0) under a downward load: framed, it runs
 // through the middle row of the window.
@@ -55,7 +56,7 @@ public:
         glFinish();
         static Display* pantalla = XOpenDisplay(nullptr);
         XSync(pantalla, False);
-        XImage* imagen = XGetImage(pantalla, DefaultRootWindow(pantalla), 100, 100, ancho, alto,
+        XImage* imagen = XGetImage(pantalla, DefaultRootWindow(pantalla), xVentana, yVentana, ancho, alto,
                                    AllPlanes, ZPixmap);
         for (int y = 0; y < alto; ++y)
             for (int x = 0; x < ancho; ++x) {
@@ -119,8 +120,7 @@ protected:
         nudo.clear();
         barra.clear();
         funcionLeerArchivo();
-        flags.assign(200, 0);
-        flags[9] = 1;
+        ponerFlagsIniciales();
         funcionFronteraGraf();
     }
     void TearDown() override
@@ -154,8 +154,8 @@ TEST_F(Ventana, ElArrastreMueveElModeloOchoDecimosDelPuntero)
 TEST_F(Ventana, DiezPasosAtrasAchicanElModelo)
 {
     for (int i = 0; i < 10; ++i) {
-        mouseButton(4, GLUT_DOWN, 0, 0);
-        mouseButton(4, GLUT_UP, 0, 0);
+        mouseButton(botonRuedaAtras, GLUT_DOWN, 0, 0);
+        mouseButton(botonRuedaAtras, GLUT_UP, 0, 0);
     }
     const Pantalla imagen;
     // The half length of 364 px shrinks by 1.07^10 to about 185 px.
@@ -166,8 +166,8 @@ TEST_F(Ventana, DiezPasosAtrasAchicanElModelo)
 TEST_F(Ventana, UnModeloSinAnalizarNoDibujaResultados)
 {
     ASSERT_FALSE(modeloAnalizado);
-    flags[6] = 1;
-    flags[100] = 1;
+    flags[flagPlotMomento] = 1;
+    flags[flagCombo(0)] = 1;
     const Pantalla imagen;
     EXPECT_EQ(imagen.cuenta(momento), 0);
     EXPECT_FALSE(imagen.filas(500, gris).empty());
@@ -178,9 +178,9 @@ TEST_F(Ventana, UnModeloAnalizadoDibujaElMomentoDelComboActivo)
     ASSERT_TRUE(lecturaCorrecta);
     funcionSolucionU();
     ASSERT_TRUE(modeloAnalizado);
-    flags[6] = 1;
+    flags[flagPlotMomento] = 1;
     EXPECT_EQ(Pantalla().cuenta(momento), 0) << "sin combo activo no hay diagrama";
-    flags[100] = 1;
+    flags[flagCombo(0)] = 1;
     // A sagging moment lies below a beam drawn from left to right.
     const std::vector<int> filas = Pantalla().filas(500, momento);
     ASSERT_FALSE(filas.empty());
@@ -213,7 +213,7 @@ bool hayCerca(const Pantalla& imagen, PuntoVentana p, Color c, int radio)
 
 void pasosDeRueda(int pasos)
 {
-    const int boton = pasos > 0 ? 3 : 4;
+    const int boton = pasos > 0 ? botonRuedaAdelante : botonRuedaAtras;
     for (int i = 0; i < std::abs(pasos); ++i) {
         mouseButton(boton, GLUT_DOWN, 0, 0);
         mouseButton(boton, GLUT_UP, 0, 0);
@@ -280,8 +280,8 @@ TEST_F(Ventana, LasCargasNoEsperanAlAnalisisPeroSiAUnaLecturaCorrecta)
     for (const CasoCargas& caso : casos) {
         abrirModelo(caso.modelo);
         ASSERT_FALSE(modeloAnalizado) << caso.nombre;
-        flags[7] = 1;
-        flags[100] = 1;
+        flags[flagPlotCarga] = 1;
+        flags[flagCombo(0)] = 1;
         EXPECT_EQ(Pantalla().cuenta(caso.color) > 0, caso.visibles) << caso.nombre;
     }
 }
@@ -378,10 +378,10 @@ TEST_F(Recarga, F5ConservaInterruptoresYAvisoYDevuelveLasEscalasDelArchivo)
     EXPECT_NE(salida.find("\nlectura de nudos OK Num Nudos = 3\n"), std::string::npos) << salida;
     EXPECT_EQ(escalaM, 0.5);
     EXPECT_EQ(escalaTexto, 0.15);
-    std::vector<int> esperados(200, 0);
-    esperados[9] = 1;
-    esperados[6] = 1;
-    esperados[101] = 1;
+    std::vector<int> esperados(cantidadFlags, 0);
+    esperados[flagPlotApoyos] = 1;
+    esperados[flagPlotMomento] = 1;
+    esperados[flagCombo(1)] = 1;
     EXPECT_EQ(flags, esperados);
     EXPECT_EQ(dialogo, comboConmutado);
     EXPECT_EQ(comando, "pl");
@@ -399,7 +399,7 @@ TEST_F(Recarga, ConElAvisoAbiertoElNombreSeBuscaEnElModeloNuevo)
     recargar();
     EXPECT_EQ(dialogo, promptCombo);
     teclear("C9\r");
-    EXPECT_EQ(flags[101], 1);
+    EXPECT_EQ(flags[flagCombo(1)], 1);
     EXPECT_EQ(dialogo, comboConmutado);
 }
 

@@ -74,9 +74,9 @@ void abrirVentanaPrueba()
     static char* argv[] = {nombre, nullptr};
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowPosition(100, 100);
-    glutInitWindowSize(1000, 800);
-    glutCreateWindow("KORVELAN");
+    glutInitWindowPosition(xVentana, yVentana);
+    glutInitWindowSize(anchoVentana, altoVentana);
+    glutCreateWindow(tituloVentana);
     glutDisplayFunc(sinDibujo);
     for (int i = 0; i < 10; ++i) {
         glutMainLoopEvent();
@@ -86,19 +86,20 @@ void abrirVentanaPrueba()
 
 void encuadrar(double xMinimo, double xMaximo, double yMinimo, double yMaximo)
 {
-    abrirVentanaPrueba();
     xMin = xMinimo;
     xMax = xMaximo;
     yMin = yMinimo;
     yMax = yMaximo;
-    xCam = xCentroObj = (xMin + xMax) / 2.0;
-    yCam = yCentroObj = (yMin + yMax) / 2.0;
-    zCam = 1.1 * std::max(xMax - xMin, yMax - yMin) / (2.0 * std::tan(PI / 8.0));
-    // The viewer's own projection, whose clipping planes follow zCam.
+    encuadrarCaja();
+    empezarCuadro();
+}
+
+void empezarCuadro()
+{
+    abrirVentanaPrueba();
     changeSize(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glLoadIdentity();
-    gluLookAt(xCam, yCam, zCam, xCentroObj, yCentroObj, 0.0, 0.0, 1.0, 0.0);
+    ponerCamara();
 }
 
 PuntoVentana proyectar(double x, double y)

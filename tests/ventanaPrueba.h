@@ -1,5 +1,6 @@
-// A real freeglut window for the drawing tests: it frames a box the way the
-// viewer does, and reads the back buffer back so tests can look at pixels.
+// A real freeglut window for the drawing tests: it frames a box with the
+// viewer's own camera, and reads the back buffer back so tests can look at
+// pixels.
 #ifndef TRELVIK2D_VENTANAPRUEBA_H
 #define TRELVIK2D_VENTANAPRUEBA_H
 
@@ -47,11 +48,13 @@ public:
     bool hayCerca(Color c, PuntoVentana p, int radio) const;
 };
 
-// Opens the 1000 x 800 window once; later calls reuse it.
+// Opens the viewer's window once; later calls reuse it.
 void abrirVentanaPrueba();
-// Sets the nodes' bounding box, the projection and the camera of the
-// viewer's first frame for that box, and clears the buffers.
+// Sets the nodes' bounding box and frames it as the viewer's first frame does.
 void encuadrar(double xMinimo, double xMaximo, double yMinimo, double yMaximo);
+// Starts a frame as the viewer draws it: the window's projection, the
+// buffers cleared and the current camera.
+void empezarCuadro();
 // Where the model point (x, y, 0) falls under the current model-view matrix.
 PuntoVentana proyectar(double x, double y);
 // Model units per pixel at the plane z = 0 under the current camera.

@@ -6,6 +6,11 @@
 
 namespace {
 
+// A hinge is marked 3 % of the member's length in from its node: these
+// fractions of the way from the start node to the end node.
+const double fraccionArticulacionInicio = 0.03;
+const double fraccionArticulacionFin = 0.97;
+
 float simple(double v) { return static_cast<float>(v); }
 
 class Segmento {
@@ -36,7 +41,7 @@ void enMarcoUnidad(double x, double y, double tamano, bool girado, Dibujo dibujo
     glPopMatrix();
 }
 
-double tamanoSimbolo(double tamano) { return tamano == 0.0 ? tamanoReferencia() / 50.0 : tamano; }
+double tamanoSimbolo(double tamano) { return tamano == 0.0 ? tamanoSimboloAutomatico() : tamano; }
 
 enum class TipoApoyo { ninguno, empotrado, articulado, rodilloY, rodilloX };
 
@@ -132,19 +137,19 @@ void dibujarCirculoArticulacion(objBarra2d& b, double fraccion, double radio)
 
 void plotNudos()
 {
-    const double radio = tamanoReferencia() / 400.0;
+    const double radio = radioNudo();
     for (int i = 0; i < nudosDibujables(); ++i) {
         glPushMatrix();
         glTranslatef(simple(nudo[i].getX()), simple(nudo[i].getY()), 0.0f);
         glColor3f(0.7f, 0.0f, 0.0f);
-        glutSolidSphere(radio, 12, 12);
+        dibujarEsfera(radio);
         glPopMatrix();
     }
 }
 
 void plotTagNudos(double altura)
 {
-    const double r = tamanoReferencia() / 200.0;
+    const double r = radioMarca();
     for (int i = 0; i < nudosDibujables(); ++i) {
         glColor3f(0.9f, 0.2f, 0.2f);
         glLineWidth(1.0f);
@@ -161,25 +166,24 @@ void plotBarras()
     });
 }
 
-// A hinge is marked 3 % of the member's length in from its node.
 void plotArticulaciones()
 {
-    const double r = tamanoReferencia() / 200.0;
+    const double r = radioMarca();
     paraCadaBarraConNudos([r](objBarra2d& b) {
         glLineWidth(1.0f);
         glColor3f(0.1f, 0.7f, 0.1f);
         if (b.getArticulacionInicio() == 1) {
-            dibujarCirculoArticulacion(b, 0.03, r);
+            dibujarCirculoArticulacion(b, fraccionArticulacionInicio, r);
         }
         if (b.getArticulacionFin() == 1) {
-            dibujarCirculoArticulacion(b, 0.97, r);
+            dibujarCirculoArticulacion(b, fraccionArticulacionFin, r);
         }
     });
 }
 
 void plotTagBarras(double altura)
 {
-    const double r = tamanoReferencia() / 200.0;
+    const double r = radioMarca();
     paraCadaBarraConNudos([r, altura](objBarra2d& b) {
         glLineWidth(1.0f);
         glColor3f(0.8f, 0.8f, 0.8f);
@@ -190,7 +194,7 @@ void plotTagBarras(double altura)
 
 void plotSecciones(double altura)
 {
-    const double r = tamanoReferencia() / 200.0;
+    const double r = radioMarca();
     paraCadaBarraConNudos([r, altura](objBarra2d& b) {
         const std::string nombre = b.getNombreDeSeccion();
         glLineWidth(1.0f);

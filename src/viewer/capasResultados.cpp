@@ -9,6 +9,33 @@
 
 namespace {
 
+// Points at which a diagram or the deflected shape samples each member.
+const int estacionesPorBarra = 21;
+
+// Arrows of a distributed load: one at each end of as many equal parts.
+const int tramosDeCarga = 10;
+
+// The moment's end labels stand this fraction (1 / divisor) of the member's
+// length inside its span.
+const double divisorSeparacionMomento = 50.0;
+
+// The zero-shear label stands this many text heights off the member's axis.
+const double elevacionCorteNulo = 0.2;
+
+// A node moment is an arc of this many arrow heads in radius, from straight
+// below the node round to its upper left.
+const double radioMomento = 1.6;
+const double inicioArcoMomento = -90.0;
+const double finArcoMomento = 135.0;
+
+// A bare arrow head is an arrow with a shaft too short to see, forwards along
+// the member or backwards.
+const double colaAdelante = 0.00001;
+const double colaAtras = 0.0001;
+
+// Reactions are written this far to the right of their node, in model units.
+const double separacionReacciones = 0.1;
+
 float simple(double v) { return static_cast<float>(v); }
 
 // A polyline through the columns of a 2-row table of points.
@@ -19,7 +46,7 @@ void trazarPolilinea(const Eigen::MatrixXd& puntos)
     }
 }
 
-double anguloEnGrados(objBarra2d& b) { return b.getAngulo() * 180.0 / PI; }
+double anguloEnGrados(objBarra2d& b) { return enGrados(b.getAngulo()); }
 
 // Member diagrams and member loads are drawn in member axes: x from the
 // start node towards the end node, y turned +90 degrees from it.
@@ -61,7 +88,7 @@ public:
     float contorno[3];
     float rayado[3];
     float etiqueta[3];
-    bool separarEtiquetas;  // end values moved L/50 into the span
+    bool separarEtiquetas;  // end values moved into the span
     Adicional adicional;
 };
 
@@ -83,7 +110,7 @@ void etiquetaCorteNulo(objBarra2d& b, int c, const EstiloDiagrama& estilo, doubl
     const double t = escalaTexto;
     const double xv = b.getXvcero(c);
     if (estilo.adicional == Adicional::posicionCorteNulo && xv != -1.0) {
-        enAncla(xv, 0.0, girado, [&] { escribirRotulo(0.0, 0.2 * t, "x0= ", xv, precision, t); });
+        enAncla(xv, 0.0, girado, [&] { escribirRotulo(0.0, elevacionCorteNulo * t, "x0= ", xv, precision, t); });
     }
     if (estilo.adicional == Adicional::momentoCorteNulo) {
         const double m = b.getMmax(c);  // evaluated where getXvcero left it
@@ -95,7 +122,7 @@ void etiquetaCorteNulo(objBarra2d& b, int c, const EstiloDiagrama& estilo, doubl
 
 void diagramaDeBarra(objBarra2d& b, int c, double s, const EstiloDiagrama& estilo)
 {
-    const Eigen::MatrixXd D = (b.*estilo.solicitacion)(c, 21);
+    const Eigen::MatrixXd D = (b.*estilo.solicitacion)(c, estacionesPorBarra);
     if (D.rows() < 2 || D.cols() < 2) {
         return;
     }
@@ -104,7 +131,7 @@ void diagramaDeBarra(objBarra2d& b, int c, double s, const EstiloDiagrama& estil
     P.row(0) = D.row(0);
     P.row(1) = estilo.signo * s * D.row(1);
     const double t = escalaTexto;
-    const double delta = estilo.separarEtiquetas ? b.getLongitud() / 50.0 : 0.0;
+    const double delta = estilo.separarEtiquetas ? b.getLongitud() / divisorSeparacionMomento : 0.0;
     const bool girado = etiquetasGiradas(b);
     enEjesDeBarra(b, [&] {
         glLineWidth(1.0f);
@@ -150,9 +177,9 @@ void cargasDeNudo(objNudo2d& n, int c, double s, double h)
         drawNumFloat(x, y - Py * s, std::abs(Py), precision, t);
     }
     if (Mz != 0.0) {
-        const double R = 1.6 * h;
+        const double R = radioMomento * h;
         glLineWidth(2.0f);
-        plotArco(x, y, R, -90.0, 135.0);
+        plotArco(x, y, R, inicioArcoMomento, finArcoMomento);
         if (Mz > 0.0) {
             // Head at the arc's upper-left end: counter-clockwise.
             const double px = x - R * std::cos(PI / 4.0);
@@ -191,9 +218,9 @@ void cargaTransversal(objBarra2d& b, int c, double s, double h)
     const auto dibujo = [s, h](double q1, double q2, double L, double t, bool girado) {
         glColor3f(0.0f, 0.3f, 0.0f);
         glLineWidth(1.0f);
-        for (int j = 0; j <= 10; ++j) {
-            const double xj = j * L / 10.0;
-            const double qj = q1 + j * (q2 - q1) / 10.0;
+        for (int j = 0; j <= tramosDeCarga; ++j) {
+            const double xj = j * L / tramosDeCarga;
+            const double qj = q1 + j * (q2 - q1) / tramosDeCarga;
             drawFlecha(xj, -qj * s, xj, 0.0, h);
         }
         trazarSegmento(0.0, -q1 * s, L, -q2 * s);
@@ -211,9 +238,9 @@ void cargaAxial(objBarra2d& b, int c, double s, double h)
         const double d = (f1 + f2) / 2.0 * s;
         glColor3f(0.0f, 0.4f, 0.5f);
         glLineWidth(2.0f);
-        for (int j = 0; j <= 10 && d != 0.0; ++j) {
-            const double xj = j * L / 10.0;
-            drawFlecha(xj, 0.0, d > 0.0 ? xj + 0.00001 : xj - 0.0001, 0.0, h);
+        for (int j = 0; j <= tramosDeCarga && d != 0.0; ++j) {
+            const double xj = j * L / tramosDeCarga;
+            drawFlecha(xj, 0.0, d > 0.0 ? xj + colaAdelante : xj - colaAtras, 0.0, h);
         }
         glColor3f(0.3f, 0.7f, 0.7f);
         glLineWidth(1.0f);
@@ -227,7 +254,7 @@ void cargaAxial(objBarra2d& b, int c, double s, double h)
 
 void plotDeformada(int c, double s)
 {
-    const double r = tamanoReferencia() / 200.0;
+    const double r = radioMarca();
     const double t = escalaTexto;
     for (int i = 0; i < nudosDibujables(); ++i) {
         objNudo2d& n = nudo[i];
@@ -237,7 +264,7 @@ void plotDeformada(int c, double s)
         glPushMatrix();
         glTranslatef(simple(n.getX() + ux * s), simple(n.getY() + uy * s), 0.0f);
         glColor3f(0.0f, 0.7f, 0.7f);
-        glutSolidSphere(r, 12, 12);
+        dibujarEsfera(r);
         glColor3f(0.7f, 0.7f, 0.7f);
         drawTextoEscalado(r, t, "Ux, Uy, Giro:", t);
         drawNumSci(r, 0.0, ux, precision, t);
@@ -246,7 +273,7 @@ void plotDeformada(int c, double s)
         glPopMatrix();
     }
     for (int m = 0; m < barrasDibujables(); ++m) {
-        const Eigen::MatrixXd P = barra[m].getBarraDeformada(c, 21, s);
+        const Eigen::MatrixXd P = barra[m].getBarraDeformada(c, estacionesPorBarra, s);
         glLineWidth(1.0f);
         glColor3f(0.0f, 0.7f, 0.7f);
         if (P.rows() >= 2) {
@@ -263,7 +290,7 @@ void plotMomento(int c, double s) { plotDiagrama(c, s, estiloMomento); }
 
 void plotCarga(int c, double s)
 {
-    const double h = tamanoReferencia() / 75.0;
+    const double h = cabezaFlecha();
     glColor3f(0.8f, 0.2f, 0.2f);
     for (int i = 0; i < nudosDibujables(); ++i) {
         cargasDeNudo(nudo[i], c, s, h);
@@ -290,7 +317,7 @@ void plotReacciones(int c)
         double d = 0.0;
         for (int k = 0; k < 3; ++k) {
             if (apoyo(k) == 1 || resortes[k] != 0.0) {
-                escribirRotulo(0.1, d, prefijos[k], valores[k], precision, t);
+                escribirRotulo(separacionReacciones, d, prefijos[k], valores[k], precision, t);
                 d -= t;
             }
         }

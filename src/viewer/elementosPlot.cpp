@@ -11,6 +11,7 @@
 
 #include "globales.h"
 #include "viewer/funcionPlot.h"
+#include "viewer/interruptores.h"
 
 namespace {
 
@@ -19,12 +20,23 @@ namespace {
 const double factorAltura = 0.006562541015881349;
 const double avanceCaracter = 104.76;
 
-// The text panel is drawn this far ahead of the eye, whatever the camera.
-const float profundidadPanel = 2.41f;
+// Divisors of the reference length for the sizes derived from it.
+const double divisorRadioNudo = 400.0;
+const double divisorRadioMarca = 200.0;
+const double divisorCabezaFlecha = 75.0;
+const double divisorSimbolo = 50.0;
 
-// Slot 100 + i of flags switches combination i; only 100 such slots exist.
-const int primerFlagCombo = 100;
-const int maxCombosListados = 100;
+// Slices and stacks of a sphere.
+const int facetasEsfera = 12;
+
+// Segments of an arc, whatever its angle.
+const int segmentosArco = 10;
+
+// Labels are formatted into buffers of these sizes: a format such as %.3f,
+// and the text, cut to 99 characters.
+const int largoFormato = 20;
+const int largoTexto = 100;
+using Texto = char[largoTexto];
 
 // The font's table holds the 7-bit codes only; bytes above 127 (UTF-8
 // accented letters) are skipped so they never index outside it.
@@ -55,10 +67,10 @@ void trazarTexto(double x, double y, const char* texto, double altura, double av
 // stack buffers, so drawing a number never allocates. A negative number of
 // decimals counts as none; more than the 99 characters of the text can show
 // count as 99, since formatting millions of them would stall every frame.
-void formatearNumero(char (&texto)[100], double valor, int decimales, char conversion)
+void formatearNumero(Texto& texto, double valor, int decimales, char conversion)
 {
     const int maximo = static_cast<int>(sizeof texto) - 1;
-    char formato[20];
+    char formato[largoFormato];
     std::snprintf(formato, sizeof formato, "%%.%d%c", std::clamp(decimales, 0, maximo), conversion);
     std::snprintf(texto, sizeof texto, formato, valor);
 }
@@ -66,21 +78,15 @@ void formatearNumero(char (&texto)[100], double valor, int decimales, char conve
 void trazarNumero(double x, double y, double valor, int decimales, double altura, char conversion,
                   double fraccionAncho)
 {
-    char texto[100];
+    Texto texto;
     formatearNumero(texto, valor, decimales, conversion);
     const double ancho = static_cast<double>(std::strlen(texto));
     trazarTexto(x, y, texto, altura, fraccionAncho * ancho);
 }
 
-bool comboActivo(int i)
+void escribirBitmap(double x, double y, const std::string& texto)
 {
-    const size_t slot = static_cast<size_t>(primerFlagCombo + i);
-    return i < maxCombosListados && slot < flags.size() && flags[slot] % 2 != 0;
-}
-
-void escribirBitmap(float x, float y, const std::string& texto)
-{
-    glRasterPos3f(x, y, 0.0f);
+    glRasterPos3f(static_cast<float>(x), static_cast<float>(y), 0.0f);
     glutBitmapString(GLUT_BITMAP_HELVETICA_12, reinterpret_cast<const unsigned char*>(texto.c_str()));
 }
 
@@ -95,6 +101,22 @@ double tamanoReferencia()
     const double alto = yMax - yMin;
     return alto > 0.0 ? alto : 1.0;
 }
+
+double radioNudo() { return tamanoReferencia() / divisorRadioNudo; }
+
+double radioMarca() { return tamanoReferencia() / divisorRadioMarca; }
+
+double cabezaFlecha() { return tamanoReferencia() / divisorCabezaFlecha; }
+
+double tamanoSimboloAutomatico() { return tamanoReferencia() / divisorSimbolo; }
+
+void dibujarEsfera(double radio) { glutSolidSphere(radio, facetasEsfera, facetasEsfera); }
+
+double yFilaCombo(int i) { return yTituloCombos - (i + 1) * pasoListaCombos; }
+
+double enGrados(double radianes) { return radianes * 180.0 / PI; }
+
+double enRadianes(double grados) { return grados * PI / 180.0; }
 
 int nudosDibujables() { return std::min(noNudos, static_cast<int>(nudo.size())); }
 
@@ -121,10 +143,10 @@ void plotDialogo()
 
     // The raster position takes the current colour, so colour comes first.
     glColor3f(0.0f, 1.0f, 0.0f);
-    escribirBitmap(-0.98f, -0.92f, dialogo + "\n/>" + comando);
+    escribirBitmap(xPrompt, yPrompt, dialogo + "\n/>" + comando);
 
     glColor3f(0.0f, 1.0f, 0.0f);
-    escribirBitmap(0.8f, 0.95f, "COMBOS ACTIVADOS:");
+    escribirBitmap(xTituloCombos, yTituloCombos, "COMBOS ACTIVADOS:");
 
     const int n = nudo.empty() ? 0 : nudo[0].getCantidadDeCombos();
     for (int i = 0; i < n; ++i) {
@@ -133,7 +155,7 @@ void plotDialogo()
         } else {
             glColor3f(0.0f, 0.3f, 0.05f);
         }
-        escribirBitmap(0.85f, static_cast<float>(0.95 - (i + 1) * 0.04), nudo[0].getNombreCombo(i));
+        escribirBitmap(xListaCombos, yFilaCombo(i), nudo[0].getNombreCombo(i));
     }
     glPopMatrix();
     glMatrixMode(GL_PROJECTION);
@@ -155,7 +177,7 @@ void drawFlecha(double xCola, double yCola, double xPunta, double yPunta, double
     trazarSegmento(xCola, yCola, xPunta, yPunta);
     glPushMatrix();
     glTranslatef(static_cast<float>(xPunta), static_cast<float>(yPunta), 0.0f);
-    glRotatef(static_cast<float>(a * 180.0 / PI), 0.0f, 0.0f, 1.0f);
+    glRotatef(static_cast<float>(enGrados(a)), 0.0f, 0.0f, 1.0f);
     trazarSegmento(0.0, 0.0, -e, e / 3.0);
     trazarSegmento(0.0, 0.0, -e, -e / 3.0);
     glPopMatrix();
@@ -188,19 +210,19 @@ void drawTextoEscalado(double x, double y, const char* texto, double altura)
 
 void escribirRotulo(double x, double y, const char* prefijo, double valor, int decimales, double altura)
 {
-    char numero[100];
+    Texto numero;
     formatearNumero(numero, valor, decimales, 'f');
-    char texto[100];
+    Texto texto;
     std::snprintf(texto, sizeof texto, "%s%s", prefijo, numero);
     drawTextoEscalado(x, y, texto, altura);
 }
 
 void plotArco(double xCentro, double yCentro, double radio, double anguloInicio, double anguloFin)
 {
-    const double inicio = anguloInicio * PI / 180.0;
-    const double paso = (anguloFin - anguloInicio) * PI / 180.0 / 10.0;
+    const double inicio = enRadianes(anguloInicio);
+    const double paso = enRadianes(anguloFin - anguloInicio) / segmentosArco;
     glBegin(GL_LINE_STRIP);
-    for (int i = 0; i <= 10; ++i) {
+    for (int i = 0; i <= segmentosArco; ++i) {
         const double angulo = i * paso + inicio;
         glVertex3f(static_cast<float>(xCentro + radio * std::cos(angulo)),
                    static_cast<float>(yCentro + radio * std::sin(angulo)), 0.0f);

@@ -4,15 +4,42 @@
 #ifndef TRELVIK2D_ELEMENTOSPLOT_H
 #define TRELVIK2D_ELEMENTOSPLOT_H
 
+// The text panel stands in eye space this far ahead of the eye, whatever the
+// camera; its anchors are eye-space positions at that depth: the prompt at
+// the lower left, the list of combinations under its title at the upper
+// right, one row a step below the other.
+const float profundidadPanel = 2.41f;
+const double xPrompt = -0.98;
+const double yPrompt = -0.92;
+const double xTituloCombos = 0.8;
+const double yTituloCombos = 0.95;
+const double xListaCombos = 0.85;
+const double pasoListaCombos = 0.04;
+
 // Text panel and primitives (elementosPlot.cpp).
+// The height in the panel of row i of the list of combinations.
+double yFilaCombo(int i);
 // The length every symbol size derives from: the width of the nodes'
 // bounding box, or its height for a model on a vertical line, or one model
 // unit for a model at a single point.
 double tamanoReferencia();
+// The sizes derived from it.
+double radioNudo();
+// The offset of labels from their anchor, the radius of hinge circles and of
+// displaced nodes.
+double radioMarca();
+double cabezaFlecha();
+// Supports and springs, unless a size is given.
+double tamanoSimboloAutomatico();
+// A solid sphere about the origin of the current frame.
+void dibujarEsfera(double radio);
 // How many nodes and members the layers may walk: the counts, never beyond
 // the containers.
 int nudosDibujables();
 int barrasDibujables();
+// Angles: the model's are in radians, OpenGL's and the arcs' in degrees.
+double enGrados(double radianes);
+double enRadianes(double grados);
 // One GL_LINES segment at z = 0, the layers' common stroke.
 void trazarSegmento(double x1, double y1, double x2, double y2);
 void plotDialogo();

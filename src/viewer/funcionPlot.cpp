@@ -15,25 +15,11 @@
 #include "input/funcionLeerArchivo.h"
 #include "report/funcionImprimirResultados.h"
 #include "viewer/elementosPlot.h"
+#include "viewer/interruptores.h"
 
 int (*leerModificadores)() = glutGetModifiers;
 
 namespace {
-
-// Slots of flags; a layer or combination is shown while its counter is odd.
-const int flagTagNudos = 0;
-const int flagTagBarras = 1;
-const int flagSecciones = 2;
-const int flagPlotDeformada = 3;
-const int flagPlotAxial = 4;
-const int flagPlotCortante = 5;
-const int flagPlotMomento = 6;
-const int flagPlotCarga = 7;
-const int flagPlotReacciones = 8;
-const int flagPlotApoyos = 9;
-const int flagComboActivo = 100;
-// flags holds 200 entries, so only combinations 0 to 99 have a switch.
-const int maxCombosVisibles = 100;
 
 const std::string textoPromptCombo = "Escriba el nombre del Combo y presione ENTER:";
 
@@ -47,9 +33,16 @@ const double pasoEscala = 1.1;
 // depth that they enclose.
 const double margenPlanos = 10.0;
 
-bool activo(int slot)
+// The vertical field of view, in degrees.
+const double campoVisual = 45.0;
+// The box fills the view with this margin, 10 % of its extent.
+const double margenEncuadre = 1.1;
+
+// Half the field of view is PI / 8: the height in view at a distance d is
+// 2 d times this.
+double tangenteMedioCampo()
 {
-    return flags[slot] % 2 != 0;
+    return std::tan(PI / 8);
 }
 
 void dibujarReacciones(int c, double)
@@ -113,13 +106,13 @@ void dibujarCapasModelo()
     }
     if (noNudos != 0)
         plotNudos();
-    if (activo(flagTagNudos))
+    if (flagActivo(flagTagNudos))
         plotTagNudos(escalaTexto);
-    if (activo(flagTagBarras))
+    if (flagActivo(flagTagBarras))
         plotTagBarras(escalaTexto);
-    if (activo(flagSecciones))
+    if (flagActivo(flagSecciones))
         plotSecciones(escalaTexto);
-    if (activo(flagPlotApoyos)) {
+    if (flagActivo(flagPlotApoyos)) {
         plotApoyos(escalaApoyo);
         plotResortes(escalaApoyo);
     }
@@ -137,10 +130,10 @@ void dibujarCapasResultado()
 {
     const int combos = std::min(noCombos, maxCombosVisibles);
     for (const CapaResultado& capa : capasResultado) {
-        if (!activo(capa.slot) || !capaDibujable(capa))
+        if (!flagActivo(capa.slot) || !capaDibujable(capa))
             continue;
         for (int c = 0; c < combos; ++c)
-            if (activo(flagComboActivo + c))
+            if (comboActivo(c))
                 capa.dibujar(c, capa.escala != nullptr ? *capa.escala : 0.0);
     }
 }
@@ -162,7 +155,7 @@ void cambiarEscalas(bool agrandar)
         return;
     }
     for (const CapaResultado& capa : capasResultado)
-        if (capa.escala != nullptr && activo(capa.slot))
+        if (capa.escala != nullptr && flagActivo(capa.slot))
             cambiarEscala(*capa.escala, agrandar);
 }
 
@@ -180,7 +173,7 @@ void alternarCapa(const ComandoCapa& comandoCapa)
             if (capa.slot != comandoCapa.slot)
                 flags[capa.slot] = 0;
     ++flags[comandoCapa.slot];
-    dialogo = activo(comandoCapa.slot) ? comandoCapa.activada : comandoCapa.desactivada;
+    dialogo = flagActivo(comandoCapa.slot) ? comandoCapa.activada : comandoCapa.desactivada;
 }
 
 void ejecutarPalabra(const std::string& linea)
@@ -205,7 +198,7 @@ void alternarCombo(const std::string& nombre)
     } else if (numeroComboCoincidente >= maxCombosVisibles) {
         dialogo = "solo se pueden activar los 100 primeros combos. Ingrese Comando:";
     } else {
-        ++flags[flagComboActivo + numeroComboCoincidente];
+        ++flags[flagCombo(numeroComboCoincidente)];
         dialogo = "Combo Activado/Desactivado, OK. Ingrese Comando:";
     }
 }
@@ -257,11 +250,10 @@ void funcionPlot(int argc, char** argv)
 {
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowPosition(100, 100);
-    glutInitWindowSize(1000, 800);
-    glutCreateWindow("KORVELAN");
-    std::fill(flags.begin(), flags.end(), 0);
-    flags[flagPlotApoyos] = 1;
+    glutInitWindowPosition(xVentana, yVentana);
+    glutInitWindowSize(anchoVentana, altoVentana);
+    glutCreateWindow(tituloVentana);
+    ponerFlagsIniciales();
     funcionFronteraGraf();
     glutDisplayFunc(draw);
     glutReshapeFunc(changeSize);
@@ -290,13 +282,11 @@ void ponerPerspectiva(double profundidad)
     const double aspecto = static_cast<double>(vista[2]) / std::max(vista[3], 1);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(45, aspecto, profundidad / margenPlanos, profundidad * margenPlanos);
+    gluPerspective(campoVisual, aspecto, profundidad / margenPlanos, profundidad * margenPlanos);
     glMatrixMode(GL_MODELVIEW);
 }
 
-// The box always holds the origin. A model without extent (every node at the
-// origin) is framed as if it were one unit wide, so the eye never sits on the
-// target.
+// The box always holds the origin.
 void funcionFronteraGraf()
 {
     xMin = xMax = yMin = yMax = 0.0;
@@ -308,22 +298,31 @@ void funcionFronteraGraf()
         yMin = std::min(yMin, y);
         yMax = std::max(yMax, y);
     }
+    encuadrarCaja();
+}
+
+void encuadrarCaja()
+{
     xCam = xCentroObj = (xMin + xMax) / 2;
     yCam = yCentroObj = (yMin + yMax) / 2;
     double extension = std::max(xMax - xMin, yMax - yMin);
     if (extension == 0.0)
         extension = 1.0;
-    zCam = 1.1 * extension / (2 * std::tan(PI / 8));
+    zCam = margenEncuadre * extension / (2 * tangenteMedioCampo());
+}
+
+// The whole model plane lies zCam ahead of the eye.
+void ponerCamara()
+{
+    ponerPerspectiva(zCam);
+    glLoadIdentity();
+    gluLookAt(xCam, yCam, zCam, xCentroObj, yCentroObj, 0, 0, 1, 0);
 }
 
 void draw()
 {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    // The camera looks straight down, so the whole model plane lies zCam
-    // ahead of the eye.
-    ponerPerspectiva(zCam);
-    glLoadIdentity();
-    gluLookAt(xCam, yCam, zCam, xCentroObj, yCentroObj, 0, 0, 1, 0);
+    ponerCamara();
     plotDialogo();
     dibujarCapasModelo();
     dibujarCapasResultado();
@@ -331,15 +330,14 @@ void draw()
     glutSwapBuffers();
 }
 
-// Wheel steps arrive as presses and releases of buttons 3 and 4; each acts
-// once, on its release.
+// Each wheel step acts once, on its release.
 void mouseButton(int button, int state, int x, int y)
 {
     if (button == GLUT_LEFT_BUTTON)
         arrastrarIzquierdo(state, x, y);
-    else if (button == 3 && state == GLUT_UP)
+    else if (button == botonRuedaAdelante && state == GLUT_UP)
         zoomIn();
-    else if (button == 4 && state == GLUT_UP)
+    else if (button == botonRuedaAtras && state == GLUT_UP)
         zoomOut();
 }
 
@@ -349,7 +347,7 @@ void mouseMove(int x, int y)
         return;
     const int dx = xLast - x;
     const int dy = yLast - y;
-    const double k = std::tan(PI / 8) * (2 * zCam) / pixelesPorVista;
+    const double k = tangenteMedioCampo() * (2 * zCam) / pixelesPorVista;
     xCam += dx * k;
     xCentroObj += dx * k;
     yCam -= dy * k;
@@ -371,12 +369,12 @@ void zoomOut()
 void teclado(unsigned char key, int, int)
 {
     switch (key) {
-    case 27:
+    case teclaEsc:
         std::exit(0);
-    case 13:
+    case teclaEnter:
         ejecutarComando();
         break;
-    case 8:
+    case teclaRetroceso:
         if (!comando.empty())
             comando.pop_back();
         break;

@@ -2,6 +2,23 @@
 #ifndef TRELVIK2D_FUNCIONPLOT_H
 #define TRELVIK2D_FUNCIONPLOT_H
 
+// The window as it opens: its place on the screen and its size, in pixels.
+const char* const tituloVentana = "KORVELAN";
+const int xVentana = 100;
+const int yVentana = 100;
+const int anchoVentana = 1000;
+const int altoVentana = 800;
+
+// The key codes that teclado acts on besides "+" and "-".
+const unsigned char teclaEsc = 27;
+const unsigned char teclaEnter = 13;
+const unsigned char teclaRetroceso = 8;
+
+// freeglut reports each step of the wheel as a press and a release of one of
+// these buttons.
+const int botonRuedaAdelante = 3;
+const int botonRuedaAtras = 4;
+
 void funcionPlot(int argc, char** argv);
 void changeSize(int width, int height);
 // The window's 45-degree perspective for its viewport, its near and far
@@ -9,6 +26,14 @@ void changeSize(int width, int height);
 // matrix again.
 void ponerPerspectiva(double profundidad);
 void funcionFronteraGraf();
+// Centres the camera on the box xMin to xMax, yMin to yMax and raises it until
+// the box's larger extent, plus a margin, fills the view; a box without
+// extent is framed as if it were one unit wide, so the eye never sits on the
+// target.
+void encuadrarCaja();
+// The projection and the model-view matrix of the camera, which looks
+// straight down at the model plane.
+void ponerCamara();
 void draw();
 void mouseButton(int button, int state, int x, int y);
 void mouseMove(int x, int y);

@@ -1,6 +1,8 @@
 # Helpers of the end-to-end scripts: start the real program on a copy of a
-# model, type into its window, look at the screen and at its console output.
-# Sourced by the scripts, which run under their own Xvfb server.
+# model, type into its window, wait for what the screen and the console
+# output show. Sourced by the scripts, which run under their own Xvfb server.
+# Nothing is looked at after a fixed pause: every check polls until the state
+# holds and fails once a generous deadline has passed.
 
 set -euo pipefail
 
@@ -24,55 +26,82 @@ fallar() {
     exit 1
 }
 
-# A script may run the program under a tool (lanzador) that needs longer
-# for the window to appear (esperaVentana, in tenths of a second).
+# The colours of the window as the screen shows them (r g b).
+verdePanel=(0 255 0)
+barraGris=(128 128 128)
+apoyo=(204 204 77)
+comboActivo=(0 255 51)
+comboInactivo=(0 77 13)
+deformada=(0 179 179)
+axial=(0 51 179)
+cortante=(128 128 0)
+momento=(179 51 0)
+cargaNudo=(204 51 51)
+cargaBarra=(0 77 0)
+reaccion=(255 0 0)
+
+# A script may run the program under a tool (lanzador) that slows it down,
+# and give each wait longer (plazo, in seconds).
 lanzador=()
-esperaVentana=100
+plazo=30
+
+# Tries the command every tenth of a second until it succeeds; false once
+# plazo seconds have passed.
+intentarHasta() {
+    local limite=$((SECONDS + plazo))
+    until "$@"; do
+        [ "$SECONDS" -lt "$limite" ] || return 1
+        sleep 0.1
+    done
+}
+
+# The same, and the script fails when the deadline passes.
+esperarQue() {
+    intentarHasta "$@" || fallar "no se cumplió: $*"
+}
+
+ventanaVisible() {
+    ventana="$(xdotool search --onlyvisible --name '^KORVELAN$' 2>/dev/null | head -n 1 || true)"
+    [ -n "$ventana" ] && return 0
+    kill -0 "$pid" 2>/dev/null || fallar "el programa terminó antes de abrir la ventana"
+    return 1
+}
+
+# A busy machine may map the window late: focus is asked for again each try.
+ventanaConFoco() {
+    xdotool windowfocus "$ventana" 2>/dev/null || true
+    [ "$(xdotool getwindowfocus 2>/dev/null || true)" = "$ventana" ]
+}
 
 # Starts the program on modelo.txt in a folder (the work directory unless
-# one is named) and waits for its window; line buffering lets the console
-# lines, kept in the work directory, be read while it runs.
+# one is named) and waits for its window, its focus and its first frame;
+# line buffering lets the console lines, kept in the work directory, be read
+# while it runs.
 arrancar() {
     cd "${1:-$trabajo}"
     stdbuf -oL "${lanzador[@]}" "$binario" modelo.txt >"$trabajo/salida.txt" 2>&1 &
     pid=$!
-    ventana=""
-    for _ in $(seq "$esperaVentana"); do
-        ventana="$(xdotool search --onlyvisible --name '^KORVELAN$' 2>/dev/null | head -n 1 || true)"
-        [ -n "$ventana" ] && break
-        kill -0 "$pid" 2>/dev/null || fallar "el programa terminó antes de abrir la ventana"
-        sleep 0.1
-    done
-    [ -n "$ventana" ] || fallar "no apareció la ventana KORVELAN"
-    # A busy machine may map the window late: retry until it holds the focus.
-    for _ in $(seq 50); do
-        xdotool windowfocus "$ventana" 2>/dev/null || true
-        [ "$(xdotool getwindowfocus 2>/dev/null || true)" = "$ventana" ] && break
-        sleep 0.1
-    done
-    [ "$(xdotool getwindowfocus 2>/dev/null || true)" = "$ventana" ] || fallar "la ventana KORVELAN no recibe el foco"
-    sleep 0.5
+    intentarHasta ventanaVisible || fallar "no apareció la ventana KORVELAN"
+    intentarHasta ventanaConFoco || fallar "la ventana KORVELAN no recibe el foco"
+    esperarPantalla verdePanel
 }
 
 # Types a line into the window and ends it with Enter.
 escribirLinea() {
     xdotool type --delay 20 "$1"
     xdotool key Return
-    sleep 0.3
 }
 
 pulsar() {
     xdotool key "$1"
-    sleep 0.5
 }
 
-# Waits up to 10 s for a line of the console output equal to the text.
+hayLinea() {
+    grep -qxF -- "$1" "$trabajo/salida.txt"
+}
+
 esperarLinea() {
-    for _ in $(seq 100); do
-        grep -qxF -- "$1" "$trabajo/salida.txt" && return 0
-        sleep 0.1
-    done
-    fallar "falta la línea de consola: $1"
+    intentarHasta hayLinea "$1" || fallar "falta la línea de consola: $1"
 }
 
 # Number of console lines equal to the text.
@@ -80,14 +109,14 @@ contarLineas() {
     grep -cxF -- "$1" "$trabajo/salida.txt" || true
 }
 
-capturar() {
-    sleep 0.5
-    import -window root captura.png
+# Whether the console holds exactly n lines equal to the text.
+hayLineas() {
+    [ "$(contarLineas "$1")" -eq "$2" ]
 }
 
 # Pixels of the last capture within 3 levels of the colour r g b.
 contarColor() {
-    convert captura.png -alpha off -format %c histogram:info:- | awk -v r="$1" -v g="$2" -v b="$3" '
+    awk -v r="$1" -v g="$2" -v b="$3" '
         function abs(v) { return v < 0 ? -v : v }
         {
             n = $1; sub(":", "", n)
@@ -95,15 +124,38 @@ contarColor() {
             split(substr($0, RSTART + 1, RLENGTH - 2), c, ",")
             if (abs(c[1] - r) <= 3 && abs(c[2] - g) <= 3 && abs(c[3] - b) <= 3) total += n
         }
-        END { print total + 0 }'
+        END { print total + 0 }' <<<"$histograma"
 }
 
-hayColor() {
-    [ "$(contarColor "$2" "$3" "$4")" -gt 0 ] || fallar "no se ve $1 ($2,$3,$4)"
+# Captures the screen and tells whether it shows every colour named before
+# "--" and none of those named after it (names of the colours above); what
+# does not hold is left in "faltas".
+pantallaMuestra() {
+    histograma="$(import -window root ppm:- | convert ppm:- -depth 8 -alpha off -format %c histogram:info:-)"
+    faltas=""
+    local debeVerse=1 nombre cuenta
+    for nombre in "$@"; do
+        if [ "$nombre" = "--" ]; then
+            debeVerse=0
+            continue
+        fi
+        local -n color="$nombre"
+        cuenta="$(contarColor "${color[@]}")"
+        if [ "$debeVerse" -eq 1 ] && [ "$cuenta" -eq 0 ]; then
+            faltas+=" no se ve $nombre (${color[*]});"
+        elif [ "$debeVerse" -eq 0 ] && [ "$cuenta" -gt 0 ]; then
+            faltas+=" se ve $nombre (${color[*]}) y no debería;"
+        fi
+    done
+    [ -z "$faltas" ]
 }
 
-noHayColor() {
-    [ "$(contarColor "$2" "$3" "$4")" -eq 0 ] || fallar "se ve $1 ($2,$3,$4) y no debería"
+# Waits for a frame that shows what pantallaMuestra asks. Every frame is drawn
+# whole, so a colour that must show is judged together with the ones that
+# must not: the caller names one whose coming (or going) only the frame after
+# its keys brings, and one that proves that the window still draws.
+esperarPantalla() {
+    intentarHasta pantallaMuestra "$@" || fallar "la pantalla no llegó a mostrar lo esperado:$faltas"
 }
 
 # Ends the program with a key or a command and checks its exit status.

@@ -10,17 +10,7 @@ aviso="No se pudo escribir el archivo resultados.txt"
 modelo="$fixturas/nudosNumerados.txt"
 referencia="$trabajo/referencia.txt"
 
-# Waits up to 10 s for a command to succeed.
-esperarQue() {
-    for _ in $(seq 100); do
-        "$@" && return 0
-        sleep 0.1
-    done
-    fallar "no se cumplió: $*"
-}
-
 esArchivoComun() { [ -f "$1" ] && [ ! -L "$1" ] && [ ! -p "$1" ]; }
-hayLineas() { [ "$(contarLineas "$1")" -eq "$2" ]; }
 
 # The names in a folder but the filler of the full disk, on one line.
 nombresEn() {
