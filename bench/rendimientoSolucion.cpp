@@ -3,12 +3,11 @@
 // free degrees of freedom.
 #include <benchmark/benchmark.h>
 
-#include <string>
-
 #include <Eigen/Dense>
 
 #include "analysis/funcionSolucionU.h"
 #include "globales.h"
+#include "modeloPrueba.h"
 
 namespace {
 
@@ -17,41 +16,29 @@ const double anchoVano = 6.0, altoPiso = 3.0;
 
 int indiceNudo(int columna, int nivel) { return nivel * (vanos + 1) + columna; }
 
+// Members are numbered for the user as they are internally.
 void agregarBarra(int inicio, int fin)
 {
-    objBarra2d b;
-    b.resetFlags();
-    b.setNumeroDeBarra(static_cast<int>(barra.size()));
-    b.setNumeroBarraUsuario(static_cast<int>(barra.size()));
-    b.setNudoInicio(inicio, nudo[inicio].getX(), nudo[inicio].getY());
-    b.setNudoFinal(fin, nudo[fin].getX(), nudo[fin].getY());
-    b.setNudoInicioUsuario(inicio);
-    b.setNudoFinalUsuario(fin);
+    objBarra2d& b = unir(inicio, fin, static_cast<int>(barra.size()));
     b.setNombreDeSeccion("S1");
     b.setSeccionRectangular(0.3, 0.5);
     b.setModuloE(2.5e7);
-    barra.push_back(b);
 }
 
 // Frame of `vanos` bays and `pisos` storeys on fixed bases; "lateral" pushes
-// every floor at its left column, "gravedad" loads every beam.
+// every floor at its left column, "gravedad" loads every beam. Nodes are
+// numbered for the user as they are internally.
 void construirPortico(int pisos)
 {
-    nudo.clear();
-    barra.clear();
+    vaciarModelo();
     for (int nivel = 0; nivel <= pisos; ++nivel) {
         for (int columna = 0; columna <= vanos; ++columna) {
-            objNudo2d n;
-            const int i = indiceNudo(columna, nivel);
-            n.setNumeroNudoUsuario(i);
-            n.setNumeroDeNudo(i);
-            n.setCoordenadas(columna * anchoVano, nivel * altoPiso);
+            objNudo2d& n = agregarNudo(indiceNudo(columna, nivel), columna * anchoVano, nivel * altoPiso);
             if (nivel == 0) {
                 n.setApoyo(1, 1, 1);
             } else if (columna == 0) {
                 n.setCargaPuntual("lateral", 10.0, 0.0, 0.0);
             }
-            nudo.push_back(n);
         }
     }
     for (int nivel = 1; nivel <= pisos; ++nivel) {
@@ -63,17 +50,7 @@ void construirPortico(int pisos)
             barra.back().setCargaLocal("gravedad", 0.0, 0.0, -20.0, -20.0);
         }
     }
-    for (const std::string caso : {"lateral", "gravedad"}) {
-        for (objNudo2d& n : nudo) {
-            n.setCombo(caso, 1.0, caso);
-        }
-        for (objBarra2d& b : barra) {
-            b.setCombo(caso, 1.0, caso);
-        }
-    }
-    noNudos = static_cast<int>(nudo.size());
-    noBarras = static_cast<int>(barra.size());
-    noCombos = 2;
+    darCombos({{"lateral", 1.0, "lateral"}, {"gravedad", 1.0, "gravedad"}});
 }
 
 void solucionCompleta(benchmark::State& estado)

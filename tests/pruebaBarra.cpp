@@ -2,10 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 #include <string>
 
 #include "model/objBarra2d.h"
+#include "modeloPrueba.h"
+#include "salidaPrueba.h"
 
 namespace {
 
@@ -13,28 +14,15 @@ const double PI_ = 3.141592653589793;
 
 objBarra2d barraEntre(double x1, double y1, double x2, double y2)
 {
-    objBarra2d b;
-    b.resetFlags();
-    b.setNumeroDeBarra(3);
-    b.setNudoInicio(0, x1, y1);
-    b.setNudoFinal(2, x2, y2);
-    return b;
+    return barraSuelta(3, 0, {x1, y1}, 2, {x2, y2});
 }
 
 objBarra2d barraConSeccion(double x2, double y2, int artInicio, int artFin)
 {
     objBarra2d b = barraEntre(0, 0, x2, y2);
-    b.setSeccionGenerica(0.02, 0.0004);
-    b.setModuloE(2e8);
+    ponerSeccion(b, 0.02, 0.0004, 2e8);
     b.setArticulacion(artInicio, artFin);
     return b;
-}
-
-std::string salidaDe(const std::function<void()>& f)
-{
-    testing::internal::CaptureStdout();
-    f();
-    return testing::internal::GetCapturedStdout();
 }
 
 }  // namespace

@@ -3,10 +3,11 @@
 
 #include <array>
 #include <cmath>
-#include <functional>
 #include <string>
 
 #include "model/objBarra2d.h"
+#include "modeloPrueba.h"
+#include "salidaPrueba.h"
 
 namespace {
 
@@ -15,13 +16,8 @@ using Columna = std::array<double, 6>;
 
 objBarra2d barraCon(double x2, double y2, int artInicio = 0, int artFin = 0)
 {
-    objBarra2d b;
-    b.resetFlags();
-    b.setNumeroDeBarra(7);
-    b.setNudoInicio(0, 0, 0);
-    b.setNudoFinal(1, x2, y2);
-    b.setSeccionGenerica(0.02, 0.0004);
-    b.setModuloE(2e8);
+    objBarra2d b = barraSuelta(7, 0, {0, 0}, 1, {x2, y2});
+    ponerSeccion(b, 0.02, 0.0004, 2e8);
     b.setArticulacion(artInicio, artFin);
     return b;
 }
@@ -50,13 +46,6 @@ void esperarColumna(const Eigen::MatrixXd& m, int c, const Columna& esperada)
     for (int i = 0; i < 6; ++i) {
         EXPECT_NEAR(m(i, c), esperada[static_cast<size_t>(i)], 1e-9) << "fila " << i;
     }
-}
-
-std::string salidaDe(const std::function<void()>& f)
-{
-    testing::internal::CaptureStdout();
-    f();
-    return testing::internal::GetCapturedStdout();
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "model/objBarra2d.h"
+#include "modeloPrueba.h"
+#include "salidaPrueba.h"
 
 namespace {
 
@@ -19,13 +21,8 @@ const double EI = E * I;
 
 objBarra2d barraEntre(double x1, double y1, double x2, double y2, int ai, int af, double inercia = I)
 {
-    objBarra2d b;
-    b.resetFlags();
-    b.setNumeroDeBarra(5);
-    b.setNudoInicio(0, x1, y1);
-    b.setNudoFinal(1, x2, y2);
-    b.setSeccionGenerica(A, inercia);
-    b.setModuloE(E);
+    objBarra2d b = barraSuelta(5, 0, {x1, y1}, 1, {x2, y2});
+    ponerSeccion(b, A, inercia, E);
     b.setArticulacion(ai, af);
     return b;
 }
@@ -55,13 +52,6 @@ Eigen::MatrixXd aleatoria(std::mt19937& gen, int combos, double escala)
         m(i) = d(gen);
     }
     return m;
-}
-
-std::string salidaDe(const std::function<void()>& f)
-{
-    testing::internal::CaptureStdout();
-    f();
-    return testing::internal::GetCapturedStdout();
 }
 
 void esperarPunto(const Eigen::MatrixXd& puntos, Eigen::Index i, double x, double y)

@@ -3,10 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <utility>
-#include <vector>
 
 #include "globales.h"
+#include "modeloPrueba.h"
 #include "viewer/funcionPlot.h"
 
 namespace {
@@ -15,20 +14,11 @@ namespace {
 // unit fills the 45-degree view, plus 10 %.
 const double alturaPorUnidad = 1.3278174593052023;
 
-void cargarNudos(const std::vector<std::pair<double, double>>& coordenadas)
-{
-    nudo.assign(coordenadas.size(), objNudo2d());
-    for (std::size_t i = 0; i < coordenadas.size(); ++i)
-        nudo[i].setCoordenadas(coordenadas[i].first, coordenadas[i].second);
-    noNudos = static_cast<int>(coordenadas.size());
-}
-
 class Camara : public ::testing::Test {
 protected:
     void TearDown() override
     {
-        nudo.clear();
-        noNudos = 0;
+        vaciarModelo();
         clickIzq = xLast = yLast = 0;
     }
 };
@@ -37,7 +27,7 @@ protected:
 
 TEST_F(Camara, ModeloLejosDelOrigenSeEncuadraConElOrigen)
 {
-    cargarNudos({{100, 2}, {110, 2}, {105, 8}});
+    ponerNudos({{100, 2}, {110, 2}, {105, 8}});
     funcionFronteraGraf();
     EXPECT_EQ(xMin, 0.0);
     EXPECT_EQ(xMax, 110.0);
@@ -52,7 +42,7 @@ TEST_F(Camara, ModeloLejosDelOrigenSeEncuadraConElOrigen)
 
 TEST_F(Camara, ModeloBajoElOrigenLlevaElCuadroANegativos)
 {
-    cargarNudos({{-4, -3}, {-1, -6}});
+    ponerNudos({{-4, -3}, {-1, -6}});
     funcionFronteraGraf();
     EXPECT_EQ(xMin, -4.0);
     EXPECT_EQ(xMax, 0.0);
@@ -65,7 +55,7 @@ TEST_F(Camara, ModeloBajoElOrigenLlevaElCuadroANegativos)
 
 TEST_F(Camara, LineaHorizontalSeEncuadraPorSuAncho)
 {
-    cargarNudos({{0, 0}, {4, 0}, {10, 0}});
+    ponerNudos({{0, 0}, {4, 0}, {10, 0}});
     funcionFronteraGraf();
     EXPECT_DOUBLE_EQ(xCam, 5.0);
     EXPECT_DOUBLE_EQ(yCam, 0.0);
@@ -74,7 +64,7 @@ TEST_F(Camara, LineaHorizontalSeEncuadraPorSuAncho)
 
 TEST_F(Camara, LineaVerticalSeEncuadraPorSuAltura)
 {
-    cargarNudos({{0, 0}, {0, 8}});
+    ponerNudos({{0, 0}, {0, 8}});
     funcionFronteraGraf();
     EXPECT_DOUBLE_EQ(xCam, 0.0);
     EXPECT_DOUBLE_EQ(yCam, 4.0);
@@ -83,7 +73,7 @@ TEST_F(Camara, LineaVerticalSeEncuadraPorSuAltura)
 
 TEST_F(Camara, TodoEnElOrigenSeEncuadraComoUnaUnidadYAdmiteZoom)
 {
-    cargarNudos({{0, 0}, {0, 0}});
+    ponerNudos({{0, 0}, {0, 0}});
     funcionFronteraGraf();
     EXPECT_EQ(xMax - xMin, 0.0);
     EXPECT_DOUBLE_EQ(xCam, 0.0);
@@ -95,14 +85,14 @@ TEST_F(Camara, TodoEnElOrigenSeEncuadraComoUnaUnidadYAdmiteZoom)
 
 TEST_F(Camara, SinNudosSeEncuadraComoUnaUnidad)
 {
-    cargarNudos({});
+    ponerNudos({});
     funcionFronteraGraf();
     EXPECT_NEAR(zCam, alturaPorUnidad, 1e-12);
 }
 
 TEST_F(Camara, DiezPasosDeRuedaAdelanteYAtras)
 {
-    cargarNudos({{0, 0}, {10, 0}});
+    ponerNudos({{0, 0}, {10, 0}});
     funcionFronteraGraf();
     const double inicial = zCam;
     for (int paso = 0; paso < 10; ++paso) {
@@ -120,7 +110,7 @@ TEST_F(Camara, DiezPasosDeRuedaAdelanteYAtras)
 
 TEST_F(Camara, ArrastreIzquierdoMueveOjoYObjetivoPorPixel)
 {
-    cargarNudos({{0, 0}, {10, 0}});
+    ponerNudos({{0, 0}, {10, 0}});
     funcionFronteraGraf();
     const double k = std::tan(3.141592653589793 / 8) * 2 * zCam / 1000;
     const double zInicial = zCam;
@@ -141,7 +131,7 @@ TEST_F(Camara, ArrastreIzquierdoMueveOjoYObjetivoPorPixel)
 
 TEST_F(Camara, SinBotonIzquierdoNoHayArrastre)
 {
-    cargarNudos({{0, 0}, {10, 0}});
+    ponerNudos({{0, 0}, {10, 0}});
     funcionFronteraGraf();
     mouseMove(300, 300);
     mouseButton(GLUT_MIDDLE_BUTTON, GLUT_DOWN, 0, 0);
@@ -160,7 +150,7 @@ TEST_F(Camara, SinBotonIzquierdoNoHayArrastre)
 
 TEST_F(Camara, OtroBotonDuranteElArrastreNoLoCorta)
 {
-    cargarNudos({{0, 0}, {10, 0}});
+    ponerNudos({{0, 0}, {10, 0}});
     funcionFronteraGraf();
     const double k = std::tan(3.141592653589793 / 8) * 2 * zCam / 1000;
     mouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0);

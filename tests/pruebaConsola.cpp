@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "globales.h"
+#include "modeloPrueba.h"
+#include "salidaPrueba.h"
 #include "viewer/funcionPlot.h"
 #include "viewer/interruptores.h"
 #include "tecladoPrueba.h"
@@ -17,15 +19,6 @@
 namespace {
 
 const std::string comboNoExiste = "el combo no existe. Ingrese Comando:";
-
-void darCombos(const std::vector<std::string>& nombres)
-{
-    nudo.assign(1, objNudo2d());
-    for (const std::string& nombre : nombres)
-        nudo[0].setCombo(nombre, 1.0, "D");
-    noNudos = 1;
-    noCombos = static_cast<int>(nombres.size());
-}
 
 // The state in which the window opens: supports shown, nothing else.
 std::vector<int> flagsIniciales()
@@ -46,7 +39,7 @@ protected:
         dialogo = "Comando:";
         comando.clear();
         numeroComboCoincidente = -1;
-        darCombos({"C1", "C2"});
+        nudoConCombos({"C1", "C2"});
     }
     void TearDown() override
     {
@@ -134,7 +127,7 @@ TEST_F(Consola, SecuenciasDeTeclas)
 
 TEST_F(Consola, UnComboLlamadoComboSeConmutaDesdeElAviso)
 {
-    darCombos({"combo", "C2"});
+    nudoConCombos({"combo", "C2"});
     teclear("combo\rcombo\r");
     EXPECT_EQ(flags[flagCombo(0)], 1);
     EXPECT_EQ(dialogo, promptCombo);
@@ -146,7 +139,7 @@ TEST_F(Consola, UnComboLlamadoComboSeConmutaDesdeElAviso)
 
 TEST_F(Consola, UnComboConNombreDeComandoNuncaSeConmuta)
 {
-    darCombos({"plotM"});
+    nudoConCombos({"plotM"});
     teclear("combo\rplotM\r");
     EXPECT_EQ(flags[flagCombo(0)], 0);
     EXPECT_EQ(flags[flagPlotMomento], 1);
@@ -168,7 +161,7 @@ TEST_F(Consola, SoloLosCienPrimerosCombosSeConmutan)
     std::vector<std::string> nombres;
     for (int c = 0; c < 102; ++c)
         nombres.push_back("C" + std::to_string(c));
-    darCombos(nombres);
+    nudoConCombos(nombres);
     teclear("combo\rC99\r");
     EXPECT_EQ(flags[flagCombo(99)], 1);
     EXPECT_EQ(dialogo, comboConmutado);
@@ -288,11 +281,12 @@ TEST_F(Consola, UnaEscalaNoSaleDelRangoDeLosReales)
 TEST_F(Consola, OtrasTeclasEspecialesNoHacenNada)
 {
     teclear("combo\rpl");
-    testing::internal::CaptureStdout();
-    for (int tecla : {GLUT_KEY_F1, GLUT_KEY_F4, GLUT_KEY_F6, GLUT_KEY_F12, GLUT_KEY_LEFT,
-                      GLUT_KEY_HOME})
-        tecladoEspecial(tecla, 0, 0);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    const std::string salida = salidaDe([] {
+        for (int tecla : {GLUT_KEY_F1, GLUT_KEY_F4, GLUT_KEY_F6, GLUT_KEY_F12, GLUT_KEY_LEFT,
+                          GLUT_KEY_HOME})
+            tecladoEspecial(tecla, 0, 0);
+    });
+    EXPECT_EQ(salida, "");
     EXPECT_EQ(dialogo, promptCombo);
     EXPECT_EQ(comando, "pl");
     EXPECT_EQ(noNudos, 1);

@@ -2,47 +2,20 @@
 // precedence rules, combinations, display settings and bad input.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
 #include "globales.h"
-#include "analysis/funcionSolucionU.h"
+#include "archivoPrueba.h"
 #include "arranque.h"
-#include "input/funcionLeerArchivo.h"
+#include "modeloPrueba.h"
+#include "salidaPrueba.h"
 
 namespace {
 
-// Reads the model from a path and returns what the reading printed.
-std::string leer(const std::string& ruta)
-{
-    nombreArchivo = ruta;
-    nudo.clear();
-    barra.clear();
-    testing::internal::CaptureStdout();
-    funcionLeerArchivo();
-    return testing::internal::GetCapturedStdout();
-}
-
-std::string rutaTemporal(const std::string& nombre)
-{
-    // Parallel test processes must not share their files.
-    return (std::filesystem::temp_directory_path() / (std::to_string(getpid()) + "_" + nombre)).string();
-}
-
-// A file that holds exactly the given text.
-std::string escribirTexto(const std::string& contenido)
-{
-    const std::string ruta = rutaTemporal("pruebaLecturaModelo.txt");
-    std::ofstream(ruta, std::ios::binary) << contenido;
-    return ruta;
-}
-
-std::string leerTexto(const std::string& contenido) { return leer(escribirTexto(contenido)); }
+// Reads a model file that holds exactly the given text.
+std::string leerTexto(const std::string& contenido) { return leerModelo(archivoTemporal(contenido)); }
 
 // The lines of a reading that are neither progress lines nor warnings of
 // absent display tags: errors and warnings about the file.
@@ -155,7 +128,7 @@ void comprobarModeloEjemplo()
 TEST(LecturaModelo, EjemploTrabajado)
 {
     modeloAnalizado = true;
-    EXPECT_EQ(leer("../examples/ejemplo.txt"), salidaEjemplo);
+    EXPECT_EQ(leerModelo("../examples/ejemplo.txt"), salidaEjemplo);
     EXPECT_TRUE(lecturaCorrecta);
     EXPECT_FALSE(modeloAnalizado);
     comprobarModeloEjemplo();
@@ -165,7 +138,7 @@ TEST(LecturaModelo, EjemploTrabajado)
 // section ahead of the rectangular one give the same model.
 TEST(LecturaModelo, ElOrdenDeLosBloquesNoCambiaElModelo)
 {
-    EXPECT_EQ(leer("datos/ejemploReordenado.txt"), salidaEjemplo);
+    EXPECT_EQ(leerModelo("datos/ejemploReordenado.txt"), salidaEjemplo);
     EXPECT_TRUE(lecturaCorrecta);
     comprobarModeloEjemplo();
 }
@@ -306,7 +279,7 @@ TEST(LecturaModelo, UnArchivoQueNoSeAbreNoSeLee)
 {
     const std::string ruta = "datos/noExiste.txt";
     escalaM = 5.0;
-    EXPECT_EQ(leer(ruta), "Error: no se puede abrir el archivo de datos datos/noExiste.txt\n");
+    EXPECT_EQ(leerModelo(ruta), "Error: no se puede abrir el archivo de datos datos/noExiste.txt\n");
     EXPECT_FALSE(lecturaCorrecta);
     EXPECT_EQ(noNudos, 0);
     EXPECT_EQ(noBarras, 0);
@@ -542,9 +515,7 @@ TEST(LecturaModelo, ValoresQueDesbordanNoSeAnalizan)
         SCOPED_TRACE(texto);
         leerTexto(texto);
         ASSERT_TRUE(lecturaCorrecta);
-        testing::internal::CaptureStdout();
-        funcionSolucionU();
-        const std::string salida = testing::internal::GetCapturedStdout();
+        const std::string salida = resolverCargado();
         EXPECT_NE(salida.find("Los valores del modelo exceden el rango de los números reales; no se resuelve "
                               "la estructura\n"),
                   std::string::npos)
@@ -598,7 +569,7 @@ TEST(LecturaModelo, EjemplosSeLeenSinErrores)
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.archivo);
-        const std::string salida = leer("../examples/" + c.archivo);
+        const std::string salida = leerModelo("../examples/" + c.archivo);
         EXPECT_EQ(salida.find("Error"), std::string::npos) << salida;
         EXPECT_TRUE(lecturaCorrecta);
         EXPECT_EQ(noNudos, c.nudos);
@@ -625,12 +596,8 @@ TEST(Arranque, UnModeloSinBarrasOSinCombosDiceQueNoSeAnaliza)
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.texto);
-        nombreArchivo = escribirTexto(c.texto);
-        nudo.clear();
-        barra.clear();
-        testing::internal::CaptureStdout();
-        leerYAnalizarArchivo();
-        const std::vector<std::string> fallas = lineasDeFalla(testing::internal::GetCapturedStdout());
+        nombreArchivo = archivoTemporal(c.texto);
+        const std::vector<std::string> fallas = lineasDeFalla(salidaDe(leerYAnalizarArchivo));
         EXPECT_FALSE(modeloAnalizado);
         if (c.linea.empty()) {
             EXPECT_FALSE(lecturaCorrecta);
@@ -645,11 +612,9 @@ namespace {
 
 void leerYResolverRuta(const std::string& ruta)
 {
-    leer(ruta);
+    leerModelo(ruta);
     ASSERT_TRUE(lecturaCorrecta);
-    testing::internal::CaptureStdout();
-    funcionSolucionU();
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(resolverCargado(), "");
 }
 
 void leerYResolver(const std::string& archivo) { leerYResolverRuta("../examples/" + archivo); }

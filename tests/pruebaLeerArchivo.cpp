@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -12,20 +11,17 @@
 #include <sys/inotify.h>
 #include <unistd.h>
 
+#include "archivoPrueba.h"
 #include "input/claseLeerArchivo.h"
+#include "salidaPrueba.h"
 
 namespace {
 
 // A reader over a file that holds exactly the given text.
 claseLeerArchivo lectorDe(const std::string& contenido)
 {
-    static int contador = 0;
-    const std::filesystem::path ruta = std::filesystem::temp_directory_path() /
-                                       ("pruebaLeerArchivo" + std::to_string(getpid()) + "_" +
-                                        std::to_string(++contador) + ".txt");
-    std::ofstream(ruta, std::ios::binary) << contenido;
     claseLeerArchivo lector;
-    lector.setNombreArchivo(ruta.string());
+    lector.setNombreArchivo(archivoTemporal(contenido));
     return lector;
 }
 
@@ -56,10 +52,12 @@ TEST(LeerArchivo, TablaDeTokens)
         claseLeerArchivo lector = lectorDe("v: " + c.token + "\n");
         EXPECT_EQ(lector.esNumero(c.token), c.esNumero);
 
-        testing::internal::CaptureStdout();
-        const double real = lector.getReal("v:");
-        const int entero = lector.getEntero("v:");
-        const std::string salida = testing::internal::GetCapturedStdout();
+        double real = 0.0;
+        int entero = 0;
+        const std::string salida = salidaDe([&] {
+            real = lector.getReal("v:");
+            entero = lector.getEntero("v:");
+        });
         const auto falla = [](double valor) { return !std::isfinite(valor); };
         const auto lineaError = [&](double valor, const std::string& rango) {
             const std::string inicio = "Error: el valor " + c.token + " de la etiqueta v: ";
@@ -112,18 +110,15 @@ TEST(LeerArchivo, TokensVisiblesEnLaConsola)
     }
 
     claseLeerArchivo lector = lectorDe("v: \x1b[2J");
-    testing::internal::CaptureStdout();
-    lector.getReal("v:");
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+    EXPECT_EQ(salidaDe([&] { lector.getReal("v:"); }),
               "Error: el valor \\x1b[2J de la etiqueta v: no es un número válido\n");
 }
 
 TEST(LeerArchivo, UnNumeroDeUnaCorridaQueNoConvierteSeInforma)
 {
     claseLeerArchivo lector = lectorDe("apoyo: 1 e 0 3\n");
-    testing::internal::CaptureStdout();
-    const std::vector<double> v = lector.getMatrizEtiquetaRepetida("apoyo:", 1, 0);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+    std::vector<double> v;
+    EXPECT_EQ(salidaDe([&] { v = lector.getMatrizEtiquetaRepetida("apoyo:", 1, 0); }),
               "Error: el valor e de la etiqueta apoyo: no es un número válido\n");
     EXPECT_EQ(v, (std::vector<double>{1, 0, 0, 3}));
     EXPECT_FALSE(lector.getLecturaSinErrores());
@@ -168,10 +163,10 @@ TEST(LeerArchivo, CorridasDeNumeros)
 TEST(LeerArchivo, UnaPalabraDelJuegoNumericoAlargaLaCorrida)
 {
     claseLeerArchivo lector = lectorDe("nudos: 1 0 0 -- barras: 1 1 2");
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(lector.getMatrizEtiquetaRepetida("nudos:", 1, 0).size(), 4u);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+    std::vector<double> corrida;
+    EXPECT_EQ(salidaDe([&] { corrida = lector.getMatrizEtiquetaRepetida("nudos:", 1, 0); }),
               "Error: el valor -- de la etiqueta nudos: no es un número válido\n");
+    EXPECT_EQ(corrida.size(), 4u);
 }
 
 TEST(LeerArchivo, Tablas)
@@ -183,17 +178,16 @@ TEST(LeerArchivo, Tablas)
     EXPECT_EQ(m, (Eigen::MatrixXd(2, 3) << 1, 0, 0, 2, 5, 0).finished());
 
     claseLeerArchivo siete = lectorDe("nudos: 1 0 0 2 5 0 3");
-    testing::internal::CaptureStdout();
-    const Eigen::MatrixXd incompleta = siete.getMatriz("nudos:", 3);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Faltan datos para completar la matriz nudos:\n");
+    Eigen::MatrixXd incompleta;
+    EXPECT_EQ(salidaDe([&] { incompleta = siete.getMatriz("nudos:", 3); }),
+              "Faltan datos para completar la matriz nudos:\n");
     EXPECT_EQ(incompleta.rows(), 0);
     EXPECT_EQ(incompleta.cols(), 0);
     EXPECT_FALSE(siete.getLecturaSinErrores());
 
     claseLeerArchivo sinTabla = lectorDe("barras: 1 1 2");
-    testing::internal::CaptureStdout();
-    const Eigen::MatrixXd ausente = sinTabla.getMatriz("nudos:", 3);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    Eigen::MatrixXd ausente;
+    EXPECT_EQ(salidaDe([&] { ausente = sinTabla.getMatriz("nudos:", 3); }), "");
     EXPECT_EQ(ausente.rows(), 0);
     EXPECT_EQ(ausente.cols(), 3);
     EXPECT_TRUE(sinTabla.getLecturaSinErrores());
@@ -221,9 +215,9 @@ TEST(LeerArchivo, UnaTablaIncompletaNombraElValorQueLaDetuvo)
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.texto);
         claseLeerArchivo lector = lectorDe(c.texto);
-        testing::internal::CaptureStdout();
-        EXPECT_EQ(lector.getMatriz("nudos:", 3).rows(), 0);
-        EXPECT_EQ(testing::internal::GetCapturedStdout(), c.linea + "\n");
+        Eigen::MatrixXd tabla;
+        EXPECT_EQ(salidaDe([&] { tabla = lector.getMatriz("nudos:", 3); }), c.linea + "\n");
+        EXPECT_EQ(tabla.rows(), 0);
     }
 }
 
@@ -300,22 +294,26 @@ TEST(LeerArchivo, NumerosSueltos)
     EXPECT_EQ(lectorDe("escalaM: 0.5 escalaM: 0.25").getReal("escalaM:"), 0.25);
 
     claseLeerArchivo ausente = lectorDe("nudos: 1 0 0");
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(ausente.getReal("escalaM:"), -1.0);
-    EXPECT_EQ(ausente.getEntero("precision:"), -1);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+    double real = 0.0;
+    int entero = 0;
+    EXPECT_EQ(salidaDe([&] {
+                  real = ausente.getReal("escalaM:");
+                  entero = ausente.getEntero("precision:");
+              }),
               "Advertencia: no se encontró ningún real con etiqueta escalaM:\n"
               "Advertencia: no se encontró ningún entero con etiqueta precision:\n");
+    EXPECT_EQ(real, -1.0);
+    EXPECT_EQ(entero, -1);
     EXPECT_TRUE(ausente.getLecturaSinErrores());
 }
 
 TEST(LeerArchivo, UnNumeroSueltoSinValorAlFinalDelArchivo)
 {
     claseLeerArchivo lector = lectorDe("precision: 2 escalaM: 0.5 precision:");
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(lector.getEntero("precision:"), -1);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+    int entero = 0;
+    EXPECT_EQ(salidaDe([&] { entero = lector.getEntero("precision:"); }),
               "Error: falta el valor de la etiqueta precision: al final del archivo\n");
+    EXPECT_EQ(entero, -1);
     EXPECT_FALSE(lector.getLecturaSinErrores());
 }
 
@@ -359,17 +357,20 @@ TEST(LeerArchivo, UnArchivoQueNoSeAbreSeNombraUnaVez)
         SCOPED_TRACE(ruta);
         claseLeerArchivo lector;
         lector.setNombreArchivo(ruta);
-        testing::internal::CaptureStdout();
-        EXPECT_FALSE(lector.archivoLegible());
-        EXPECT_EQ(lector.getNoEtiquetas("nudos:"), 0);
-        EXPECT_EQ(lector.getEntero("precision:"), -1);
-        EXPECT_EQ(lector.getReal("escalaM:"), -1.0);
-        EXPECT_EQ(lector.getString("combo:", 1), "");
-        EXPECT_EQ(lector.getMatriz("nudos:", 3).rows(), 0);
-        EXPECT_TRUE(lector.getMatrizEtiquetaRepetida("apoyo:", 1, 0).empty());
-        EXPECT_TRUE(lector.getFactoresEtiqueta("combo:", 1, 1).empty());
-        EXPECT_TRUE(lector.getNombresDeFactores("combo:", 1, 1).empty());
-        EXPECT_EQ(testing::internal::GetCapturedStdout(),
+        // Every query answers as for an empty file; the assertions run while
+        // the console is captured.
+        const std::string salida = salidaDe([&] {
+            EXPECT_FALSE(lector.archivoLegible());
+            EXPECT_EQ(lector.getNoEtiquetas("nudos:"), 0);
+            EXPECT_EQ(lector.getEntero("precision:"), -1);
+            EXPECT_EQ(lector.getReal("escalaM:"), -1.0);
+            EXPECT_EQ(lector.getString("combo:", 1), "");
+            EXPECT_EQ(lector.getMatriz("nudos:", 3).rows(), 0);
+            EXPECT_TRUE(lector.getMatrizEtiquetaRepetida("apoyo:", 1, 0).empty());
+            EXPECT_TRUE(lector.getFactoresEtiqueta("combo:", 1, 1).empty());
+            EXPECT_TRUE(lector.getNombresDeFactores("combo:", 1, 1).empty());
+        });
+        EXPECT_EQ(salida,
                   "Error: no se puede abrir el archivo de datos " + ruta + "\n"
                   "Advertencia: no se encontró ningún entero con etiqueta precision:\n"
                   "Advertencia: no se encontró ningún real con etiqueta escalaM:\n");
@@ -418,10 +419,7 @@ cierres cierresVistos(int vigia)
 // The event is queued before close returns, so no wait is needed.
 TEST(LeerArchivo, UnArchivoDeSoloLecturaSeLee)
 {
-    const std::filesystem::path ruta = std::filesystem::temp_directory_path() /
-                                       ("pruebaSoloLectura" + std::to_string(getpid()) + ".txt");
-    std::filesystem::remove(ruta);
-    std::ofstream(ruta) << "nudos: 1 0 0 combo: C 1 P precision: 2 escalaM: 0.5";
+    const std::filesystem::path ruta = archivoTemporal("nudos: 1 0 0 combo: C 1 P precision: 2 escalaM: 0.5");
     std::filesystem::permissions(ruta, std::filesystem::perms::owner_read);
     const int vigia = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     ASSERT_GE(vigia, 0);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "model/objNudo2d.h"
+#include "salidaPrueba.h"
 
 namespace {
 
@@ -144,10 +145,7 @@ TEST(Nudo, DesplazamientosConColumnasDeMenosAvisanUnaVez)
     n.setCombo("C2", 1.0, "D");
     Eigen::MatrixXd D(3, 1);
     D << 1.0, 2.0, 3.0;
-    testing::internal::CaptureStdout();
-    n.setDesplazamientos(D);
-    const std::string salida = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(salida,
+    EXPECT_EQ(salidaDe([&] { n.setDesplazamientos(D); }),
               "La cantidad de combos de desplazamientos no es igual a la cantidad de combos en "
               "Ingreso de Datos\n");
     EXPECT_EQ(n.getDesplazamientoY(0), 2.0);

@@ -6,10 +6,12 @@
 #include <limits>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include <GL/freeglut.h>
 
 #include "globales.h"
+#include "modeloPrueba.h"
 #include "viewer/elementosPlot.h"
 #include "viewer/interruptores.h"
 #include "ventanaPrueba.h"
@@ -42,19 +44,21 @@ PuntoVentana proyectarPanel(double x, double y)
     return p;
 }
 
-int ix(double v) { return static_cast<int>(std::lround(v)); }
-
 Caja buscarEnFila(const Imagen& im, Color c, PuntoVentana p, int ancho)
 {
-    return im.buscar(c, ix(p.x) - 1, ix(p.y) - 3, ix(p.x) + ancho, ix(p.y) + 10);
+    const int x = pixelDe(p.x);
+    const int y = pixelDe(p.y);
+    return im.buscar(c, x - 1, y - 3, x + ancho, y + 10);
 }
 
+// One node with the combinations C1, C2, ...
 void darCombos(int cantidad)
 {
-    nudo.assign(1, objNudo2d());
+    std::vector<std::string> nombres;
     for (int i = 0; i < cantidad; ++i) {
-        nudo[0].setCombo("C" + std::to_string(i + 1), 1.0, "D");
+        nombres.push_back("C" + std::to_string(i + 1));
     }
+    nudoConCombos(nombres);
 }
 
 }  // namespace
@@ -63,8 +67,7 @@ class Panel : public Primitivas {
 protected:
     void TearDown() override
     {
-        nudo.clear();
-        flags.assign(cantidadFlags, 0);
+        vaciarModelo();
         dialogo = "Comando:";
         comando.clear();
     }
@@ -84,12 +87,14 @@ TEST_F(Panel, ElPromptEstaAbajoALaIzquierdaYLaOrdenDebajo)
     const PuntoVentana p = proyectarPanel(xPrompt, yPrompt);
     EXPECT_LT(p.x, 150.0);
     EXPECT_LT(p.y, 60.0);
-    const Caja prompt = conOrden.buscar(verde, ix(p.x) - 1, ix(p.y) - 2, ix(p.x) + 120, ix(p.y) + 14);
+    const int x = pixelDe(p.x);
+    const int y = pixelDe(p.y);
+    const Caja prompt = conOrden.buscar(verde, x - 1, y - 2, x + 120, y + 14);
     EXPECT_GT(prompt.cantidad, 0);
-    EXPECT_GE(prompt.xMinimo, ix(p.x) - 1);
+    EXPECT_GE(prompt.xMinimo, x - 1);
     // The second line, "/>" and the command, stands one font height lower.
-    const Caja segundaSin = sinOrden.buscar(verde, ix(p.x) - 1, ix(p.y) - 22, ix(p.x) + 120, ix(p.y) - 4);
-    const Caja segundaCon = conOrden.buscar(verde, ix(p.x) - 1, ix(p.y) - 22, ix(p.x) + 120, ix(p.y) - 4);
+    const Caja segundaSin = sinOrden.buscar(verde, x - 1, y - 22, x + 120, y - 4);
+    const Caja segundaCon = conOrden.buscar(verde, x - 1, y - 22, x + 120, y - 4);
     EXPECT_GT(segundaSin.cantidad, 0);
     EXPECT_GT(segundaCon.cantidad, segundaSin.cantidad);
     EXPECT_GT(segundaCon.xMaximo, segundaSin.xMaximo);

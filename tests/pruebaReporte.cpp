@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <cmath>
 #include <csignal>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
@@ -19,62 +18,34 @@
 #include <string>
 #include <vector>
 
-#include "analysis/funcionSolucionU.h"
+#include "archivoPrueba.h"
 #include "globales.h"
+#include "modeloPrueba.h"
 #include "report/funcionImprimirResultados.h"
+#include "salidaPrueba.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Par {
-    std::string combo;
-    double factor;
-    std::string caso;
-};
-
 void nudoNuevo(int usuario, double x, double y, int ax, int ay, int giro)
 {
-    objNudo2d n;
-    n.setNumeroNudoUsuario(usuario);
-    n.setNumeroDeNudo(static_cast<int>(nudo.size()));
-    n.setCoordenadas(x, y);
-    n.setApoyo(ax, ay, giro);
-    nudo.push_back(n);
+    agregarNudo(usuario, x, y).setApoyo(ax, ay, giro);
 }
 
 // Ends are internal indices; the user numbers come from the nodes.
 void barraNueva(int usuario, int inicio, int fin, double A, double I, double E)
 {
-    objBarra2d b;
-    b.resetFlags();
-    b.setNumeroBarraUsuario(usuario);
-    b.setNumeroDeBarra(static_cast<int>(barra.size()));
-    b.setNudoInicio(inicio, nudo[inicio].getX(), nudo[inicio].getY());
-    b.setNudoFinal(fin, nudo[fin].getX(), nudo[fin].getY());
-    b.setNudoInicioUsuario(nudo[inicio].getNoNudoUsuario());
-    b.setNudoFinalUsuario(nudo[fin].getNoNudoUsuario());
+    objBarra2d& b = unir(inicio, fin, usuario);
     b.setNombreDeSeccion("S");
-    b.setSeccionGenerica(A, I);
-    b.setModuloE(E);
-    barra.push_back(b);
+    ponerSeccion(b, A, I, E);
 }
 
 // Combinations go to every node and member, after all their loads.
-void resolver(const std::vector<Par>& pares)
+void resolver(const std::vector<ParDeCombo>& pares)
 {
-    for (const Par& p : pares) {
-        for (objNudo2d& n : nudo) {
-            n.setCombo(p.combo, p.factor, p.caso);
-        }
-        for (objBarra2d& b : barra) {
-            b.setCombo(p.combo, p.factor, p.caso);
-        }
-    }
-    noNudos = static_cast<int>(nudo.size());
-    noBarras = static_cast<int>(barra.size());
-    noCombos = nudo.empty() ? 0 : nudo[0].getCantidadDeCombos();
-    funcionSolucionU();
+    darCombos(pares);
+    resolverCargado();
 }
 
 // The example model: a 3-long horizontal member, A 0.1, I 0.03, E 900,
@@ -228,27 +199,9 @@ void esperarExtremos(const std::string& texto, const std::vector<Extremos>& espe
 // own, so that "resultados.txt" never lands in the source tree.
 class Reporte : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        anterior = fs::current_path();
-        char plantilla[] = "/tmp/pruebaReporteXXXXXX";
-        ASSERT_NE(mkdtemp(plantilla), nullptr);
-        directorio = plantilla;
-        fs::current_path(directorio);
-        nudo.clear();
-        barra.clear();
-        noNudos = noBarras = noCombos = 0;
-        modeloAnalizado = false;
-    }
+    void SetUp() override { vaciarModelo(); }
 
-    void TearDown() override
-    {
-        fs::current_path(anterior);
-        fs::remove_all(directorio);
-    }
-
-    fs::path anterior;
-    fs::path directorio;
+    TrabajoEnCarpetaTemporal carpeta;
 };
 
 TEST_F(Reporte, ComienzoDelEjemplo)
@@ -484,21 +437,8 @@ TEST_F(Reporte, PorticoSegunFormulas)
                             {-nColumna, -nColumna, nViga, nViga, -mBase, mViga}});
 }
 
-
-std::string salidaDe(void (*f)())
-{
-    testing::internal::CaptureStdout();
-    f();
-    return testing::internal::GetCapturedStdout();
-}
-
 const std::string avisoDeFallo = "No se pudo escribir el archivo resultados.txt\n";
 const std::string reporteAnterior = "reporte anterior\n";
-
-void escribirArchivo(const std::string& ruta, const std::string& contenido)
-{
-    std::ofstream(ruta, std::ios::binary) << contenido;
-}
 
 // The names in the working directory, sorted: a report that failed leaves
 // no file of its own behind.
@@ -570,12 +510,12 @@ TEST_F(Reporte, ArchivoQueNoSePuedeEscribir)
     EXPECT_EQ(leer("resultados.txt/dentro"), reporteAnterior);
     EXPECT_EQ(entradas(), std::vector<std::string>{"resultados.txt"});
 
-    const fs::path borrada = directorio / "borrada";
+    const fs::path borrada = carpeta.getRuta() / "borrada";
     fs::create_directory(borrada);
     fs::current_path(borrada);
     fs::remove(borrada);
     EXPECT_EQ(salidaDe(funcionImprimirResultados), avisoDeFallo);
-    fs::current_path(directorio);
+    fs::current_path(carpeta.getRuta());
     fs::remove_all("resultados.txt");
 
     // The stream recovers: the next report is written whole.

@@ -61,8 +61,7 @@ void analizar(objBarra2d& b, const Eigen::Matrix<double, 6, 1>& u)
 objBarra2d& barraUnitaria(int i, int j)
 {
     objBarra2d& b = unir(i, j);
-    b.setSeccionGenerica(1.0, 1.0);
-    b.setModuloE(1.0);
+    ponerSeccion(b, 1.0, 1.0, 1.0);
     return b;
 }
 
@@ -72,13 +71,8 @@ objBarra2d& barraUnitaria(int i, int j)
 void vigaSimple()
 {
     ponerNudos({{0, 0}, {L, 0}});
-    objBarra2d& b = barraUnitaria(0, 1);
-    b.setCargaLocal("D", 0, 0, -1, -1);
-    b.setCombo("C1", 1.0, "D");
-    for (objNudo2d& n : nudo) {
-        n.setCombo("C1", 1.0, "D");
-    }
-    noCombos = 1;
+    barraUnitaria(0, 1).setCargaLocal("D", 0, 0, -1, -1);
+    darCombos({{"C1", 1.0, "D"}});
     const double giro = std::pow(L, 3) / 24.0;
     Eigen::Matrix<double, 6, 1> u;
     u << 0, 0, -giro, 0, 0, giro;
@@ -117,15 +111,13 @@ void barraCargada(double grados, double f, double q)
     noCombos = 1;
 }
 
-int ix(double v) { return static_cast<int>(std::lround(v)); }
-
 // Ink of colour c within a rectangle given in model coordinates.
 Caja tintaEn(const Imagen& im, Color c, double x0, double y0, double x1, double y1)
 {
     const PuntoVentana a = proyectar(x0, y0);
     const PuntoVentana b = proyectar(x1, y1);
-    return im.buscar(c, ix(std::min(a.x, b.x)), ix(std::min(a.y, b.y)), ix(std::max(a.x, b.x)),
-                     ix(std::max(a.y, b.y)));
+    return im.buscar(c, pixelDe(std::min(a.x, b.x)), pixelDe(std::min(a.y, b.y)),
+                     pixelDe(std::max(a.x, b.x)), pixelDe(std::max(a.y, b.y)));
 }
 
 }  // namespace
@@ -331,10 +323,7 @@ TEST_F(Resultados, LasFuerzasDeNudoApuntanSegunLaCarga)
 {
     ponerNudos({{0, 0}, {20, 0}, {10, 5}});
     nudo[2].setCargaPuntual("D", -5, 3, 0);
-    for (objNudo2d& n : nudo) {
-        n.setCombo("C1", 1.0, "D");
-    }
-    noCombos = 1;
+    darCombos({{"C1", 1.0, "D"}});
     encuadrarModelo();
     const double s = 0.4;
     const double h = 20.0 / 75.0;

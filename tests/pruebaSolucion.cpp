@@ -10,6 +10,7 @@
 
 #include "analysis/funcionSolucionU.h"
 #include "globales.h"
+#include "modeloPrueba.h"
 
 namespace {
 
@@ -58,14 +59,12 @@ int numeroUsuario(int indice) { return 10 + indice; }
 
 void cargarNudos(const Modelo& m)
 {
-    nudo.assign(m.nudos.size(), objNudo2d());
+    vaciarModelo();
     for (size_t i = 0; i < m.nudos.size(); ++i) {
         const Nudo& d = m.nudos[i];
-        nudo[i].setNumeroNudoUsuario(numeroUsuario(static_cast<int>(i)));
-        nudo[i].setNumeroDeNudo(static_cast<int>(i));
-        nudo[i].setCoordenadas(d.x, d.y);
-        nudo[i].setApoyo(d.apoyoX, d.apoyoY, d.apoyoGiro);
-        nudo[i].setResorte(d.resorteX, d.resorteY, d.resorteGiro);
+        objNudo2d& n = agregarNudo(numeroUsuario(static_cast<int>(i)), d.x, d.y);
+        n.setApoyo(d.apoyoX, d.apoyoY, d.apoyoGiro);
+        n.setResorte(d.resorteX, d.resorteY, d.resorteGiro);
     }
     for (const CargaNudo& c : m.cargasNudo) {
         nudo[c.nudo].setCargaPuntual(c.caso, c.Px, c.Py, c.Mz);
@@ -74,21 +73,12 @@ void cargarNudos(const Modelo& m)
 
 void cargarBarras(const Modelo& m)
 {
-    barra.assign(m.barras.size(), objBarra2d());
     for (size_t i = 0; i < m.barras.size(); ++i) {
         const Barra& d = m.barras[i];
-        objBarra2d& b = barra[i];
-        b.resetFlags();
-        b.setNumeroBarraUsuario(numeroUsuario(static_cast<int>(i)));
-        b.setNumeroDeBarra(static_cast<int>(i));
-        b.setNudoInicio(d.inicio, m.nudos[d.inicio].x, m.nudos[d.inicio].y);
-        b.setNudoFinal(d.fin, m.nudos[d.fin].x, m.nudos[d.fin].y);
-        b.setNudoInicioUsuario(numeroUsuario(d.inicio));
-        b.setNudoFinalUsuario(numeroUsuario(d.fin));
+        objBarra2d& b = unir(d.inicio, d.fin, numeroUsuario(static_cast<int>(i)));
         b.setArticulacion(d.articulacionInicio, d.articulacionFin);
         b.setNombreDeSeccion("S1");
-        b.setSeccionGenerica(A, I);
-        b.setModuloE(E);
+        ponerSeccion(b, A, I, E);
     }
     for (const CargaBarra& c : m.cargasBarra) {
         barra[c.barra].setCargaLocal(c.caso, 0.0, 0.0, c.q, c.q);
@@ -99,26 +89,13 @@ void cargarModelo(const Modelo& m)
 {
     cargarNudos(m);
     cargarBarras(m);
+    std::vector<ParDeCombo> pares;
     for (const Combo& combo : m.combos) {
         for (const Par& par : combo.pares) {
-            for (objNudo2d& n : nudo) {
-                n.setCombo(combo.nombre, par.factor, par.caso);
-            }
-            for (objBarra2d& b : barra) {
-                b.setCombo(combo.nombre, par.factor, par.caso);
-            }
+            pares.push_back({combo.nombre, par.factor, par.caso});
         }
     }
-    noNudos = static_cast<int>(nudo.size());
-    noBarras = static_cast<int>(barra.size());
-    noCombos = static_cast<int>(m.combos.size());
-}
-
-std::string resolverCargado()
-{
-    testing::internal::CaptureStdout();
-    funcionSolucionU();
-    return testing::internal::GetCapturedStdout();
+    darCombos(pares);
 }
 
 std::string resolver(const Modelo& m)

@@ -6,16 +6,16 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "analysis/funcionSolucionU.h"
+#include "archivoPrueba.h"
 #include "globales.h"
-#include "input/funcionLeerArchivo.h"
+#include "modeloPrueba.h"
+#include "salidaPrueba.h"
 #include "viewer/funcionPlot.h"
 #include "viewer/interruptores.h"
 #include "tecladoPrueba.h"
@@ -109,25 +109,20 @@ protected:
     {
         abrirVentanaPrueba();
         changeSize(ancho, alto);
-        nombreArchivo = testing::TempDir() + "pruebaVentana.txt";
+        nombreArchivo = rutaTemporal("pruebaVentana.txt");
         abrirModelo(viga);
     }
     // Reads the model as the start-up does, without analysing it, and opens
     // the window on it: supports shown, the camera framing it.
     void abrirModelo(const std::string& texto)
     {
-        std::ofstream(nombreArchivo) << texto;
-        nudo.clear();
-        barra.clear();
-        funcionLeerArchivo();
+        escribirModelo(texto);
+        leerModelo(nombreArchivo);
         ponerFlagsIniciales();
         funcionFronteraGraf();
     }
-    void TearDown() override
-    {
-        std::remove(nombreArchivo.c_str());
-        clickIzq = 0;
-    }
+    void escribirModelo(const std::string& texto) { escribirArchivo(nombreArchivo, texto); }
+    void TearDown() override { clickIzq = 0; }
 };
 
 }  // namespace
@@ -202,8 +197,8 @@ const Color verdePanel = {0, 255, 0};
 
 bool hayCerca(const Pantalla& imagen, PuntoVentana p, Color c, int radio)
 {
-    const int x = static_cast<int>(std::lround(p.x));
-    const int y = static_cast<int>(std::lround(p.y));
+    const int x = pixelDe(p.x);
+    const int y = pixelDe(p.y);
     for (int j = std::max(y - radio, 0); j <= std::min(y + radio, alto - 1); ++j)
         for (int i = std::max(x - radio, 0); i <= std::min(x + radio, ancho - 1); ++i)
             if (imagen.es(i, j, c))
@@ -329,38 +324,22 @@ protected:
     void SetUp() override
     {
         Ventana::SetUp();
-        // F5 writes the report in the working directory: keep it out of the tree.
-        directorioAnterior = std::filesystem::current_path();
-        std::filesystem::current_path(testing::TempDir());
         escribirModelo(portico);
-        nudo.clear();
-        barra.clear();
-        funcionLeerArchivo();
+        leerModelo(nombreArchivo);
         ASSERT_TRUE(lecturaCorrecta);
-        funcionSolucionU();
+        resolverCargado();
         elegirModificadores();
         dialogo = "Comando:";
         comando.clear();
         numeroComboCoincidente = -1;
     }
-    void TearDown() override
-    {
-        std::filesystem::remove("resultados.txt");
-        std::filesystem::current_path(directorioAnterior);
-        Ventana::TearDown();
-    }
-    void escribirModelo(const std::string& texto)
-    {
-        std::ofstream(nombreArchivo) << texto;
-    }
     std::string recargar()
     {
-        testing::internal::CaptureStdout();
-        tecladoEspecial(GLUT_KEY_F5, 0, 0);
-        return testing::internal::GetCapturedStdout();
+        return salidaDe([] { tecladoEspecial(GLUT_KEY_F5, 0, 0); });
     }
 
-    std::filesystem::path directorioAnterior;
+    // F5 writes the report in the working directory: keep it out of the tree.
+    TrabajoEnCarpetaTemporal carpeta;
 };
 
 }  // namespace

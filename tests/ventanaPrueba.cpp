@@ -21,6 +21,8 @@ bool mismoColor(Color a, Color b)
     return std::abs(a.r - b.r) <= 1 && std::abs(a.g - b.g) <= 1 && std::abs(a.b - b.b) <= 1;
 }
 
+int pixelDe(double v) { return static_cast<int>(std::lround(v)); }
+
 Color Imagen::pixel(int x, int y) const
 {
     const size_t i = 3 * (static_cast<size_t>(y) * static_cast<size_t>(ancho) + static_cast<size_t>(x));
@@ -52,8 +54,8 @@ Caja Imagen::buscarTodo(Color c) const { return buscar(c, 0, 0, ancho - 1, alto 
 
 bool Imagen::hayCerca(Color c, PuntoVentana p, int radio) const
 {
-    const int x = static_cast<int>(std::lround(p.x));
-    const int y = static_cast<int>(std::lround(p.y));
+    const int x = pixelDe(p.x);
+    const int y = pixelDe(p.y);
     return buscar(c, x - radio, y - radio, x + radio, y + radio).cantidad > 0;
 }
 
@@ -91,6 +93,12 @@ void encuadrar(double xMinimo, double xMaximo, double yMinimo, double yMaximo)
     yMin = yMinimo;
     yMax = yMaximo;
     encuadrarCaja();
+    empezarCuadro();
+}
+
+void encuadrarModelo()
+{
+    funcionFronteraGraf();
     empezarCuadro();
 }
 

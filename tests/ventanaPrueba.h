@@ -25,6 +25,9 @@ public:
     double y = 0.0;
 };
 
+// The pixel column or row that a window coordinate falls in.
+int pixelDe(double v);
+
 // The pixels found of one colour: how many and their enclosing rectangle.
 class Caja {
 public:
@@ -52,6 +55,9 @@ public:
 void abrirVentanaPrueba();
 // Sets the nodes' bounding box and frames it as the viewer's first frame does.
 void encuadrar(double xMinimo, double xMaximo, double yMinimo, double yMaximo);
+// The viewer's first frame of the model: the nodes' bounding box with the
+// origin, the projection and the camera.
+void encuadrarModelo();
 // Starts a frame as the viewer draws it: the window's projection, the
 // buffers cleared and the current camera.
 void empezarCuadro();

@@ -1,0 +1,57 @@
+#include "archivoPrueba.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <stdexcept>
+#include <system_error>
+
+CarpetaTemporal::CarpetaTemporal()
+{
+    std::string plantilla = (std::filesystem::temp_directory_path() / "trelvik2dPruebaXXXXXX").string();
+    if (mkdtemp(plantilla.data()) == nullptr) {
+        throw std::runtime_error("cannot create a temporary folder from " + plantilla);
+    }
+    ruta = plantilla;
+}
+
+// A destructor throws nothing: what cannot be deleted stays behind.
+CarpetaTemporal::~CarpetaTemporal()
+{
+    std::error_code ignorado;
+    std::filesystem::remove_all(ruta, ignorado);
+}
+
+const std::filesystem::path& CarpetaTemporal::getRuta() const { return ruta; }
+
+TrabajoEnCarpetaTemporal::TrabajoEnCarpetaTemporal() : anterior(std::filesystem::current_path())
+{
+    std::filesystem::current_path(carpeta.getRuta());
+}
+
+// The folder goes after the working directory has left it.
+TrabajoEnCarpetaTemporal::~TrabajoEnCarpetaTemporal()
+{
+    std::error_code ignorado;
+    std::filesystem::current_path(anterior, ignorado);
+}
+
+const std::filesystem::path& TrabajoEnCarpetaTemporal::getRuta() const { return carpeta.getRuta(); }
+
+std::string rutaTemporal(const std::string& nombre)
+{
+    static const CarpetaTemporal carpeta;
+    return (carpeta.getRuta() / nombre).string();
+}
+
+void escribirArchivo(const std::string& ruta, const std::string& contenido)
+{
+    std::ofstream(ruta, std::ios::binary) << contenido;
+}
+
+std::string archivoTemporal(const std::string& contenido)
+{
+    static int contador = 0;
+    const std::string ruta = rutaTemporal("archivo" + std::to_string(++contador) + ".txt");
+    escribirArchivo(ruta, contenido);
+    return ruta;
+}
