@@ -4,29 +4,6 @@
 # none of the other result layers.
 source "$(dirname "$0")/comun.sh"
 
-deformada=(0 179 179)
-axial=(0 51 179)
-cortante=(128 128 0)
-momento=(179 51 0)
-cargaNudo=(204 51 51)
-cargaBarra=(0 77 0)
-reaccion=(255 0 0)
-
-colores=(deformada axial cortante momento cargaNudo cargaBarra reaccion)
-
-# Only the colours named here may be on the screen among the result colours.
-soloSeVen() {
-    local nombre
-    for nombre in "${colores[@]}"; do
-        local -n color="$nombre"
-        if [[ " $* " == *" $nombre "* ]]; then
-            hayColor "$nombre" "${color[@]}"
-        else
-            noHayColor "$nombre" "${color[@]}"
-        fi
-    done
-}
-
 cp "$fixturas/portico.txt" "$trabajo/modelo.txt"
 arrancar
 esperarLinea "transferencia de combos a barra[i] OK"

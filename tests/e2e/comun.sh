@@ -105,6 +105,36 @@ noHayColor() {
     [ "$(contarColor "$2" "$3" "$4")" -eq 0 ] || fallar "se ve $1 ($2,$3,$4) y no debería"
 }
 
+# Colours of the drawn layers, and the console banner of a reload.
+apoyo=(204 204 77)
+barraGris=(128 128 128)
+comboActivo=(0 255 51)
+comboInactivo=(0 77 13)
+deformada=(0 179 179)
+axial=(0 51 179)
+cortante=(128 128 0)
+momento=(179 51 0)
+cargaNudo=(204 51 51)
+cargaBarra=(0 77 0)
+reaccion=(255 0 0)
+banner="------------------------Reinicio del programa------------------"
+
+# The colours of the result layers.
+colores=(deformada axial cortante momento cargaNudo cargaBarra reaccion)
+
+# Only the colours named here may be on the screen among the result colours.
+soloSeVen() {
+    local nombre
+    for nombre in "${colores[@]}"; do
+        local -n color="$nombre"
+        if [[ " $* " == *" $nombre "* ]]; then
+            hayColor "$nombre" "${color[@]}"
+        else
+            noHayColor "$nombre" "${color[@]}"
+        fi
+    done
+}
+
 # Ends the program with a key or a command and checks its exit status.
 esperarFin() {
     local estado=0
