@@ -25,6 +25,7 @@ struct Nudo {
 struct Barra {
     int inicio, fin;
     int articulacionInicio = 0, articulacionFin = 0;
+    double area = A, inercia = I, moduloE = E;
 };
 struct CargaNudo {
     int nudo;
@@ -78,7 +79,7 @@ void cargarBarras(const Modelo& m)
         objBarra2d& b = unir(d.inicio, d.fin, numeroUsuario(static_cast<int>(i)));
         b.setArticulacion(d.articulacionInicio, d.articulacionFin);
         b.setNombreDeSeccion("S1");
-        ponerSeccion(b, A, I, E);
+        ponerSeccion(b, d.area, d.inercia, d.moduloE);
     }
     for (const CargaBarra& c : m.cargasBarra) {
         barra[c.barra].setCargaLocal(c.caso, 0.0, 0.0, c.q, c.q);
@@ -213,6 +214,77 @@ Modelo portico()
     return m;
 }
 
+// A bar hinged at both ends that hangs from a pin at the origin towards
+// (dx, dy) holds its free end only along its axis, whichever way it points.
+Modelo barraColgada(double dx, double dy, double Px, double Py)
+{
+    Modelo m;
+    m.nudos = {{0, 0, 1, 1, 0}, {dx, dy}};
+    m.barras = {{0, 1, 1, 1}};
+    m.cargasNudo = {{1, "D", Px, Py, 0}};
+    return m;
+}
+
+// Portal of height h and span Lb on pinned bases whose beam is hinged at both
+// ends: it sways freely. "G" loads both joints downwards, "V" pushes the
+// first one sideways.
+const double G = 20.0;
+Modelo porticoQueSeDesplaza()
+{
+    Modelo m;
+    m.nudos = {{0, 0, 1, 1, 0}, {0, h}, {Lb, h}, {Lb, 0, 1, 1, 0}};
+    m.barras = {{0, 1}, {1, 2, 1, 1}, {3, 2}};
+    m.cargasNudo = {{1, "G", 0, -G, 0}, {2, "G", 0, -G, 0}, {1, "V", H, 0, 0}};
+    m.combos = {{"C1", {{1.0, "G"}}}, {"C2", {{1.0, "G"}, {1.0, "V"}}}};
+    return m;
+}
+
+// Propped cantilever of span Lp under wp per unit length (E 2e11, A 0.01,
+// I 1e-4) whose fixed end is reached through a link of 0.5, a section whose
+// area and inertia are both seccion.
+const double Lp = 6.0, wp = 10.0, Ep = 2e11, Ip = 1e-4;
+Modelo apuntaladaConEnlaceRigido(double seccion)
+{
+    Modelo m;
+    m.nudos = {{0, 0, 1, 1, 1}, {0.5, 0}, {0.5 + Lp, 0, 0, 1, 0}};
+    m.barras = {{0, 1, 0, 0, seccion, seccion, Ep}, {1, 2, 0, 0, 0.01, Ip, Ep}};
+    m.cargasBarra = {{1, "D", -wp}};
+    return m;
+}
+
+// The same model in other units: forces multiplied by fuerza, lengths by
+// longitud.
+Modelo enUnidades(Modelo m, double fuerza, double longitud)
+{
+    for (Nudo& n : m.nudos) {
+        n.x *= longitud;
+        n.y *= longitud;
+        n.resorteX *= fuerza / longitud;
+        n.resorteY *= fuerza / longitud;
+        n.resorteGiro *= fuerza * longitud;
+    }
+    for (Barra& b : m.barras) {
+        b.area *= longitud * longitud;
+        b.inercia *= std::pow(longitud, 4);
+        b.moduloE *= fuerza / (longitud * longitud);
+    }
+    for (CargaNudo& c : m.cargasNudo) {
+        c.Px *= fuerza;
+        c.Py *= fuerza;
+        c.Mz *= fuerza * longitud;
+    }
+    for (CargaBarra& c : m.cargasBarra) {
+        c.q *= fuerza / longitud;
+    }
+    return m;
+}
+
+std::string lineaMecanismo(const std::string& nudoYDireccion)
+{
+    return "Error: la estructura es un mecanismo bajo las cargas; no hay equilibrio en el nudo " +
+           nudoYDireccion + "; no se resuelve la estructura\n";
+}
+
 // Every analysis global has the shape of the model just solved.
 void comprobarFormas(Eigen::Index gdl, Eigen::Index libres, Eigen::Index combos)
 {
@@ -306,6 +378,17 @@ std::vector<Caso> casosCerrados()
          {{1, desplazamiento, 0, uxArticulado}, {1, desplazamiento, 1, -Pj / kY},
           {1, desplazamiento, 2, 0.0}, {0, reaccion, 0, RxColumna}, {0, reaccion, 2, -h * RxColumna}},
          {H, -Pj, -h * H}},
+        {"barraColgadaVertical", barraColgada(0, -Lv, 0, -P),
+         {{1, desplazamiento, 1, -P * Lv / EA}, {1, desplazamiento, 0, 0.0}, {0, reaccion, 1, P}},
+         {0, -P, 0}},
+        {"barraColgadaHaciaLaIzquierda", barraColgada(-Lv, 0, -P, 0),
+         {{1, desplazamiento, 0, -P * Lv / EA}, {1, desplazamiento, 1, 0.0}, {0, reaccion, 0, P}},
+         {-P, 0, 0}},
+        // Its swing across the axis is free: only the reactions, which
+        // follow from the stretch, are determined.
+        {"barraInclinadaCargadaSegunSuEje", barraColgada(3, 4, 0.6 * P, 0.8 * P),
+         {{0, reaccion, 0, -0.6 * P}, {0, reaccion, 1, -0.8 * P}},
+         {0.6 * P, 0.8 * P, 0}},
         {"sinBarras", soloResortes,
          {{0, desplazamiento, 0, 0.1}, {0, desplazamiento, 1, -0.1}, {0, desplazamiento, 2, 0.1},
           {0, reaccion, 0, -10}, {0, reaccion, 1, 20}, {0, reaccion, 2, -5}},
@@ -494,42 +577,123 @@ TEST(Solucion, UnModeloQueNoCabeEnMemoriaNoSeResuelve)
     EXPECT_EQ(kEstructura.size(), 0);
 }
 
-TEST(Solucion, MecanismoBajoSusCargasSeAdvierte)
+TEST(Solucion, MecanismoBajoSusCargasNoSeResuelve)
 {
-    // A bar hinged at both ends holds its free end along its axis only.
-    Modelo barraSuelta;
-    barraSuelta.nudos = {{0, 0, 1, 1, 0}, {Lv, 0}};
-    barraSuelta.barras = {{0, 1, 1, 1}};
-    barraSuelta.cargasNudo = {{1, "D", 8, -5, 0}};
-    EXPECT_EQ(resolver(barraSuelta),
-              "Advertencia: la estructura es un mecanismo bajo las cargas; no hay equilibrio en el nudo 11, "
-              "dirección Y\n");
-    ASSERT_TRUE(modeloAnalizado);
-    EXPECT_NEAR(nudo[1].getDesplazamientoX(0), 8 * Lv / EA, cerca(8 * Lv / EA));
-    EXPECT_EQ(nudo[1].getDesplazamientoY(0), 0.0);
-    EXPECT_NEAR(reacciones(4, 0), 5.0, cerca(5.0));
-    EXPECT_NEAR(reacciones(0, 0), -8.0, cerca(8.0));
+    Modelo momentoEnNudoArticulado = nudoArticulado();
+    momentoEnNudoArticulado.cargasNudo.push_back({1, "D", 0, 0, 5});
+    Modelo nudoSuelto = voladizo(1);
+    nudoSuelto.nudos.push_back({9, 9});
+    nudoSuelto.cargasNudo.push_back({2, "D", 0, 0, 1e-30});
+    Modelo enlaceRigido = porticoQueSeDesplaza();
+    enlaceRigido.barras[1].area = 1e12;
+    struct Mecanismo {
+        std::string nombre;
+        Modelo modelo;
+        std::string nudoYDireccion;
+    };
+    const Mecanismo mecanismos[] = {
+        {"barraHorizontalCargadaDeTraves", barraColgada(Lv, 0, 8, -5), "11, dirección Y"},
+        {"barraVerticalCargadaDeTraves", barraColgada(0, -Lv, 3, -P), "11, dirección X"},
+        {"barraInclinadaCargadaDeTraves", barraColgada(3, 4, -0.8 * P, 0.6 * P), "11, dirección X"},
+        {"porticoQueSeDesplazaBajoCargaLateral", porticoQueSeDesplaza(), "11, dirección X"},
+        {"porticoConVigaRigidaBajoCargaLateral", enlaceRigido, "11, dirección X"},
+        {"momentoEnNudoConTodasLasBarrasArticuladas", momentoEnNudoArticulado, "11, dirección giro"},
+        {"momentoEnNudoSinBarras", nudoSuelto, "12, dirección giro"},
+    };
+    for (const Mecanismo& m : mecanismos) {
+        SCOPED_TRACE(m.nombre);
+        EXPECT_EQ(resolver(m.modelo), lineaMecanismo(m.nudoYDireccion));
+        EXPECT_FALSE(modeloAnalizado);
+        EXPECT_EQ(kEstructura.size() + pCombo.size() + kLL.size() + u.size() + reacciones.size(), 0);
+    }
 }
 
-TEST(Solucion, PorticoQueSeDesplazaLateralmente)
+TEST(Solucion, MecanismoQueLasCargasNoEmpujanSeResuelve)
 {
-    // Columns hinged at both ends under a rigid beam: the portal sways freely.
-    Modelo m;
-    m.nudos = {{0, 0, 1, 1, 0}, {0, 3}, {5, 3}, {5, 0, 1, 1, 0}};
-    m.barras = {{0, 1, 1, 1}, {1, 2}, {3, 2, 1, 1}};
-    m.cargasNudo = {{1, "D", 0, -10, 0}, {2, "D", 0, -10, 0}, {1, "L", 10, 0, 0}};
-    m.combos = {{"C1", {{1.0, "L"}}}};
-    const std::string salida = resolver(m);
-    EXPECT_TRUE(modeloAnalizado);
-    EXPECT_EQ(salida.rfind("Advertencia: la estructura es un mecanismo bajo las cargas; no hay equilibrio en el nudo ", 0),
-              0u)
-        << salida;
-    EXPECT_NE(salida.find("dirección X\n"), std::string::npos) << salida;
-
     // Gravity alone does not excite the sway: the columns carry it axially.
-    m.combos = {{"C1", {{1.0, "D"}}}};
+    Modelo m = porticoQueSeDesplaza();
+    m.combos.pop_back();
     EXPECT_EQ(resolver(m), "");
     ASSERT_TRUE(modeloAnalizado);
-    EXPECT_NEAR(nudo[1].getDesplazamientoY(0), -10 * 3 / EA, cerca(10 * 3 / EA));
-    comprobarEquilibrio({0, -20, -50}, 0);
+    for (int n : {1, 2}) {
+        EXPECT_NEAR(nudo[n].getDesplazamientoY(0), -G * h / EA, cerca(G * h / EA));
+    }
+    comprobarEquilibrio({0, -2 * G, -G * Lb}, 0);
+}
+
+TEST(Solucion, UnMecanismoSinCargaNoCambiaElRestoDeLaEstructura)
+{
+    // A bar hinged at both ends hangs from the portal's loaded joint and
+    // carries nothing: its free end can swing, the portal is as without it.
+    resolver(portico());
+    ASSERT_TRUE(modeloAnalizado);
+    const Eigen::MatrixXd sinColgante = u;
+    Modelo m = portico();
+    m.nudos.push_back({9, 8});
+    m.barras.push_back({2, 4, 1, 1});
+    EXPECT_EQ(resolver(m), "");
+    ASSERT_TRUE(modeloAnalizado);
+    EXPECT_TRUE(u.topRows(12).isApprox(sinColgante, 1e-9));
+}
+
+TEST(Solucion, UnaBarraMuyRigidaNoBorraElResto)
+{
+    // Propped cantilever: 3wL/8 at the prop, -wL^2/8 at the clamp, a prop
+    // rotation of wL^3/(48EI), whatever the stiffness of the link.
+    const double giro = wp * std::pow(Lp, 3) / (48 * Ep * Ip);
+    // From 1e8 on the link bends less than 1e-8 of the beam.
+    for (double seccion : {1e8, 1e9, 1e10, 1e13, 1e20}) {
+        SCOPED_TRACE(seccion);
+        EXPECT_EQ(resolver(apuntaladaConEnlaceRigido(seccion)), "");
+        ASSERT_TRUE(modeloAnalizado);
+        EXPECT_NEAR(nudo[2].getReaccionY(0), 3 * wp * Lp / 8, 1e-8 * wp * Lp);
+        EXPECT_NEAR(nudo[2].getGiroZ(0), giro, 1e-8 * giro);
+        const Eigen::MatrixXd M = barra[1].getSolicitacionMomento(0, 2);
+        ASSERT_EQ(M.cols(), 2);
+        EXPECT_NEAR(M(1, 0), -wp * Lp * Lp / 8, 1e-8 * wp * Lp * Lp);
+        EXPECT_NEAR(M(1, 1), 0.0, 1e-8 * wp * Lp * Lp);
+    }
+}
+
+TEST(Solucion, CadenaDeBarrasMuyCortas)
+{
+    // A cantilever of 1 mm in 100 members: tip deflection PL^3/(3EI),
+    // rotation PL^2/(2EI).
+    const int tramos = 100;
+    const double L = 1e-3;
+    Modelo m;
+    m.nudos.push_back({0, 0, 1, 1, 1});
+    for (int i = 1; i <= tramos; ++i) {
+        m.nudos.push_back({L * i / tramos, 0});
+        m.barras.push_back({i - 1, i});
+    }
+    m.cargasNudo = {{tramos, "D", 0, -P, 0}};
+    EXPECT_EQ(resolver(m), "");
+    ASSERT_TRUE(modeloAnalizado);
+    const double v = -P * std::pow(L, 3) / (3 * EI), giro = -P * L * L / (2 * EI);
+    EXPECT_NEAR(nudo[tramos].getDesplazamientoY(0), v, 1e-6 * std::abs(v));
+    EXPECT_NEAR(nudo[tramos].getGiroZ(0), giro, 1e-6 * std::abs(giro));
+    comprobarEquilibrio({0, -P, -P * L}, 0);
+}
+
+TEST(Solucion, LasUnidadesNoCambianNiResultadosNiVeredictos)
+{
+    Modelo momentoEnNudoArticulado = nudoArticulado();
+    momentoEnNudoArticulado.cargasNudo.push_back({1, "D", 0, 0, 5});
+    const double giro = wp * std::pow(Lp, 3) / (48 * Ep * Ip);
+    for (const auto& unidades : {std::pair<double, double>{1, 1}, {1e-3, 1e3}, {1e3, 1e-2}, {1e6, 1e3}}) {
+        const double f = unidades.first, l = unidades.second;
+        SCOPED_TRACE(testing::Message() << "fuerza x" << f << ", longitud x" << l);
+        EXPECT_EQ(resolver(enUnidades(apuntaladaConEnlaceRigido(1e9), f, l)), "");
+        ASSERT_TRUE(modeloAnalizado);
+        EXPECT_NEAR(nudo[2].getReaccionY(0), 3 * wp * Lp / 8 * f, 1e-9 * wp * Lp * f);
+        EXPECT_NEAR(nudo[2].getGiroZ(0), giro, 1e-9 * giro);
+        EXPECT_NEAR(nudo[0].getReaccionM(0), wp * Lp * Lp / 8 * f * l + 5 * wp * Lp / 8 * 0.5 * f * l,
+                    1e-9 * wp * Lp * Lp * f * l);
+
+        EXPECT_EQ(resolver(enUnidades(porticoQueSeDesplaza(), f, l)), lineaMecanismo("11, dirección X"));
+        EXPECT_EQ(resolver(enUnidades(momentoEnNudoArticulado, f, l)), lineaMecanismo("11, dirección giro"));
+        EXPECT_EQ(resolver(enUnidades(barraColgada(0, -Lv, 0, -P), f, l)), "");
+        EXPECT_NEAR(nudo[1].getDesplazamientoY(0), -P * Lv / EA * l, cerca(P * Lv / EA * l));
+    }
 }

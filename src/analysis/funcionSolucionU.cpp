@@ -1,11 +1,14 @@
 // Assembly of the structure stiffness and loads, one solution of the free
-// block for every combination at once, and the hand-over of displacements and
-// reactions to nodes and members.
+// block for every combination at once, the refusal of a structure that cannot
+// carry its loads, and the hand-over of displacements and reactions to nodes
+// and members.
 #include "analysis/funcionSolucionU.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <iostream>
+#include <limits>
 #include <new>
 #include <string>
 #include <vector>
@@ -17,10 +20,6 @@
 namespace {
 
 const char* const noSeResuelve = "; no se resuelve la estructura";
-
-// A residual below this share of the rounding scale of the free equations is
-// rounding; above it the loads find no equilibrium.
-const double toleranciaResiduo = 1e-8;
 
 // Neither an earlier model nor a refused one leaves matrices behind.
 void vaciarAnalisis()
@@ -178,22 +177,191 @@ void particionar()
     noLibres = static_cast<int>(gdlLibres.size());
 }
 
-// One factorisation with complete pivoting serves every combination, each a
-// column of the right-hand side. A direction that nothing stiffens falls
-// beyond the numerical rank and gets displacement 0.
-void resolverLibres()
+// The directions of a node are compared by kind: its two translations
+// together, so that loads, motions and stiffnesses compare whatever the
+// axes, and its rotation apart. A group is named by its first degree of
+// freedom.
+int grupo(int g)
+{
+    return g % 3 == 2 ? g : g - g % 3;
+}
+
+double rigidezDelGrupo(int g)
+{
+    const int primero = grupo(g);
+    const int ultimo = g % 3 == 2 ? g : primero + 1;
+    return kEstructura.diagonal().segment(primero, ultimo - primero + 1).cwiseAbs().sum();
+}
+
+// A member laid exactly along one axis still stiffens the other by the
+// square of the rounding of its direction cosine (cos(π/2)² ≈ 4e-33 of its
+// own stiffness): a direction stiffened by less than this share of its
+// group has no stiffness.
+const double rigidezDeRedondeo = std::numeric_limits<double>::epsilon() * std::numeric_limits<double>::epsilon();
+
+bool sinRigidez(int i)
+{
+    return !(std::abs(kLL(i, i)) > rigidezDeRedondeo * rigidezDelGrupo(gdlLibres[i]));
+}
+
+// Each stiffened direction is divided by the square root of its stiffness:
+// the scaled block has a unit diagonal, so the factorisation's decision
+// between rank and rounding depends neither on the units nor on how
+// stiffness is spread over the model. Directions without stiffness stay out
+// of it.
+struct BloqueEscalado {
+    std::vector<int> rigidizadas;
+    std::vector<int> sueltas;
+    Eigen::VectorXd escala;
+};
+
+BloqueEscalado escalarLibres()
+{
+    BloqueEscalado bloque;
+    for (int i = 0; i < noLibres; ++i) {
+        (sinRigidez(i) ? bloque.sueltas : bloque.rigidizadas).push_back(i);
+    }
+    bloque.escala.resize(static_cast<Eigen::Index>(bloque.rigidizadas.size()));
+    for (Eigen::Index k = 0; k < bloque.escala.size(); ++k) {
+        bloque.escala(k) = 1.0 / std::sqrt(std::abs(kLL(bloque.rigidizadas[k], bloque.rigidizadas[k])));
+    }
+    return bloque;
+}
+
+// The null space of the scaled block, taken back to displacements: the
+// modes of the stiffened directions that no stiffness resists, one a column
+// over the free directions, largest component 1; none at full rank. Each
+// null vector carries rounding of about the machine epsilon times the size
+// of the block over its smallest kept pivot: components below that are
+// taken for 0.
+Eigen::MatrixXd modosNulos(const BloqueEscalado& bloque, const Eigen::FullPivLU<Eigen::MatrixXd>& lu)
+{
+    const Eigen::Index rango = lu.rank();
+    const Eigen::Index n = lu.cols();
+    Eigen::MatrixXd modos = Eigen::MatrixXd::Zero(noLibres, n - rango);
+    if (rango == n) {
+        return modos;
+    }
+    const double menorPivote = rango == 0 ? lu.maxPivot() : std::abs(lu.matrixLU()(rango - 1, rango - 1));
+    const double redondeo = std::numeric_limits<double>::epsilon() * n * lu.maxPivot() / menorPivote;
+    const Eigen::MatrixXd nulos = lu.kernel();
+    for (Eigen::Index k = 0; k < nulos.cols(); ++k) {
+        const Eigen::VectorXd z = nulos.col(k) / nulos.col(k).cwiseAbs().maxCoeff();
+        const Eigen::VectorXd modo = bloque.escala.cwiseProduct((z.array().abs() > redondeo).select(z, 0.0).matrix());
+        modos(bloque.rigidizadas, k) = modo / modo.cwiseAbs().maxCoeff();
+    }
+    return modos;
+}
+
+// A unit mode for each direction without stiffness.
+Eigen::MatrixXd modosSueltos(const BloqueEscalado& bloque)
+{
+    Eigen::MatrixXd modos = Eigen::MatrixXd::Zero(noLibres, static_cast<Eigen::Index>(bloque.sueltas.size()));
+    for (std::size_t k = 0; k < bloque.sueltas.size(); ++k) {
+        modos(bloque.sueltas[k], static_cast<Eigen::Index>(k)) = 1.0;
+    }
+    return modos;
+}
+
+// Solves the stiffened directions into uLibres with one factorisation of
+// the scaled block, each combination a column of the right-hand side, and
+// returns every mode of free displacement that no stiffness resists.
+Eigen::MatrixXd resolverRigidizadas(const BloqueEscalado& bloque)
+{
+    const Eigen::MatrixXd sueltos = modosSueltos(bloque);
+    if (bloque.rigidizadas.empty()) {
+        return sueltos;
+    }
+    const auto escala = bloque.escala.asDiagonal();
+    const Eigen::FullPivLU<Eigen::MatrixXd> lu(escala * kLL(bloque.rigidizadas, bloque.rigidizadas) * escala);
+    // Eigen's triangular solve touches a first entry even of a right-hand
+    // side without columns: with no combination there is nothing to solve.
+    if (noCombos != 0) {
+        uLibres(bloque.rigidizadas, Eigen::all) = escala * lu.solve(escala * pL(bloque.rigidizadas, Eigen::all));
+    }
+    const Eigen::MatrixXd nulos = modosNulos(bloque, lu);
+    Eigen::MatrixXd modos(noLibres, sueltos.cols() + nulos.cols());
+    modos << sueltos, nulos;
+    return modos;
+}
+
+// The most work that loads could do on a mode if, in every group, they
+// pointed along its motion: in units of work, as the work they do.
+double trabajoMaximo(const Eigen::VectorXd& modo, const Eigen::VectorXd& carga)
+{
+    double total = 0.0, modo2 = 0.0, carga2 = 0.0;
+    for (int i = 0; i < noLibres; ++i) {
+        modo2 += modo(i) * modo(i);
+        carga2 += carga(i) * carga(i);
+        if (i + 1 == noLibres || grupo(gdlLibres[i + 1]) != grupo(gdlLibres[i])) {
+            total += std::sqrt(modo2) * std::sqrt(carga2);
+            modo2 = carga2 = 0.0;
+        }
+    }
+    return total;
+}
+
+// Loads find equilibrium when they do no work on any mode that no stiffness
+// resists. Work and its most depend alike on the units and on how stiffness
+// is spread; a ratio that the six significant digits of the results cannot
+// show is rounding.
+const double toleranciaEquilibrio = 1e-6;
+
+// Free direction (position in gdlLibres) where loads of largest component 1
+// push the mode hardest, -1 when their work on it is rounding.
+int direccionEmpujada(const Eigen::VectorXd& modo, const Eigen::VectorXd& carga)
+{
+    const Eigen::VectorXd trabajo = modo.cwiseProduct(carga);
+    const double neto = trabajo.sum();
+    if (!(std::abs(neto) > toleranciaEquilibrio * trabajoMaximo(modo, carga))) {
+        return -1;
+    }
+    Eigen::Index i = 0;
+    (neto > 0.0 ? trabajo : Eigen::VectorXd(-trabajo)).maxCoeff(&i);
+    return static_cast<int>(i);
+}
+
+// A structure that cannot carry the loads of a combination is refused, with
+// the node and direction where they push a mechanism hardest.
+bool hayEquilibrio(const Eigen::MatrixXd& modos)
+{
+    for (int c = 0; c < noCombos; ++c) {
+        const double mayor = pL.col(c).cwiseAbs().maxCoeff();
+        if (mayor == 0.0) {
+            continue;
+        }
+        const Eigen::VectorXd carga = pL.col(c) / mayor;
+        for (Eigen::Index k = 0; k < modos.cols(); ++k) {
+            const int i = direccionEmpujada(modos.col(k), carga);
+            if (i >= 0) {
+                const char* const direcciones[] = {"X", "Y", "giro"};
+                std::cout << "Error: la estructura es un mecanismo bajo las cargas; no hay equilibrio en el nudo "
+                          << nudo[gdlLibres[i] / 3].getNoNudoUsuario() << ", dirección "
+                          << direcciones[gdlLibres[i] % 3] << noSeResuelve << std::endl;
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// Loads that find no equilibrium refuse the model; a direction without
+// stiffness gets displacement 0.
+bool resolverLibres()
 {
     kLL = kEstructura(gdlLibres, gdlLibres);
     pL = pCombo(gdlLibres, Eigen::all);
-    // Eigen's triangular solve touches a first entry even of a right-hand
-    // side without columns: with no combination there is nothing to solve.
-    uLibres = noCombos == 0 ? Eigen::MatrixXd(noLibres, 0) : Eigen::MatrixXd(kLL.fullPivLu().solve(pL));
+    uLibres.setZero(noLibres, noCombos);
+    if (!hayEquilibrio(resolverRigidizadas(escalarLibres()))) {
+        return false;
+    }
     u.setZero(3 * noNudos, noCombos);
     u(gdlLibres, Eigen::all) = uLibres;
+    return true;
 }
 
-// Nodes take their reactions after their displacements: a direction with a
-// spring reports the spring force, computed from the displacement.
+// Nodes take their reactions after their displacements: a free direction
+// with a spring reports the spring force, computed from the displacement.
 void entregarResultados(const std::vector<Eigen::VectorXi>& gdlBarras)
 {
     for (int n = 0; n < noNudos; ++n) {
@@ -206,35 +374,6 @@ void entregarResultados(const std::vector<Eigen::VectorXi>& gdlBarras)
     for (int n = 0; n < noNudos; ++n) {
         nudo[n].setReacciones(reacciones(nudo[n].getGdl(), Eigen::all));
     }
-}
-
-// The residual of the free equations is rounding, unless the structure is a
-// mechanism under these loads; then the numbers shown break equilibrium and
-// the user is told where it is worst. Rounding grows with |kLL|·|uLibres|,
-// and with the loads themselves.
-void advertirMecanismo()
-{
-    const double normaKLL = kLL.cwiseAbs().rowwise().sum().maxCoeff();
-    double peorRelativo = toleranciaResiduo;
-    int gdlPeor = -1;
-    for (int c = 0; c < noCombos; ++c) {
-        const double escala = normaKLL * uLibres.col(c).cwiseAbs().maxCoeff() +
-                              pL.col(c).cwiseAbs().maxCoeff();
-        for (int i = 0; i < noLibres; ++i) {
-            const double residuo = std::abs(reacciones(gdlLibres[i], c));
-            if (residuo > peorRelativo * escala) {
-                peorRelativo = residuo / escala;
-                gdlPeor = gdlLibres[i];
-            }
-        }
-    }
-    if (gdlPeor < 0) {
-        return;
-    }
-    const char* const direcciones[] = {"X", "Y", "giro"};
-    std::cout << "Advertencia: la estructura es un mecanismo bajo las cargas; no hay equilibrio en el nudo "
-              << nudo[gdlPeor / 3].getNoNudoUsuario() << ", dirección " << direcciones[gdlPeor % 3]
-              << std::endl;
 }
 
 // Values beyond the range of a double (a huge section, load or length) turn
@@ -278,13 +417,11 @@ bool analizar()
                   << noSeResuelve << std::endl;
         return false;
     }
-    resolverLibres();
-    entregarResultados(gdlBarras);
-    if (!dentroDelRango(resultadosFinitos())) {
+    if (!resolverLibres()) {
         return false;
     }
-    advertirMecanismo();
-    return true;
+    entregarResultados(gdlBarras);
+    return dentroDelRango(resultadosFinitos());
 }
 
 // The structure stiffness is dense: a model too large for the memory is
@@ -307,6 +444,9 @@ void funcionSolucionU()
     modeloAnalizado = false;
     vaciarAnalisis();
     if (!analizarEnMemoria()) {
+        // A model the analysis refuses counts as one read wrong: the viewer
+        // shows no layer of its combinations, not even its loads.
+        lecturaCorrecta = false;
         vaciarAnalisis();
         return;
     }

@@ -118,8 +118,8 @@ void dibujarCapasModelo()
     }
 }
 
-// A model read wrong shows no layer of its combinations; one read correctly
-// but not analysed shows its loads.
+// A model read wrong or refused by the analysis shows no layer of its
+// combinations; one read correctly but not analysed shows its loads.
 bool capaDibujable(const CapaResultado& capa)
 {
     return capa.necesitaAnalisis ? modeloAnalizado : lecturaCorrecta;

@@ -4,18 +4,6 @@
 # none of the other result layers.
 source "$(dirname "$0")/comun.sh"
 
-capasDeResultado=(deformada axial cortante momento cargaNudo cargaBarra reaccion)
-
-# Waits for the members and the active combination with only the result
-# colours named here.
-soloSeVen() {
-    local ausentes=() nombre
-    for nombre in "${capasDeResultado[@]}"; do
-        [[ " $* " == *" $nombre "* ]] || ausentes+=("$nombre")
-    done
-    esperarPantalla barraGris comboActivo "$@" -- "${ausentes[@]}"
-}
-
 cp "$fixturas/portico.txt" "$trabajo/modelo.txt"
 arrancar
 esperarLinea "transferencia de combos a barra[i] OK"

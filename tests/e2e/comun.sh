@@ -158,6 +158,21 @@ esperarPantalla() {
     intentarHasta pantallaMuestra "$@" || fallar "la pantalla no llegó a mostrar lo esperado:$faltas"
 }
 
+# The console banner of a reload.
+banner="------------------------Reinicio del programa------------------"
+
+capasDeResultado=(deformada axial cortante momento cargaNudo cargaBarra reaccion)
+
+# Waits for the members and the active combination with only the result
+# colours named here.
+soloSeVen() {
+    local ausentes=() nombre
+    for nombre in "${capasDeResultado[@]}"; do
+        [[ " $* " == *" $nombre "* ]] || ausentes+=("$nombre")
+    done
+    esperarPantalla barraGris comboActivo "$@" -- "${ausentes[@]}"
+}
+
 # Ends the program with a key or a command and checks its exit status.
 esperarFin() {
     local estado=0

@@ -4,8 +4,6 @@
 # after an edit, after a broken edit and after its repair, and Esc.
 source "$(dirname "$0")/comun.sh"
 
-banner="------------------------Reinicio del programa------------------"
-
 # True when a line equal to the text follows the last reload banner.
 trasUltimoReinicio() {
     awk -v b="$banner" -v t="$1" '$0 == b { visto = 0; tras = 1 } tras && $0 == t { visto = 1 }
