@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
     nombreArchivo = "modelo" + std::to_string(getpid()) + ".txt";
     std::ofstream(nombreArchivo, std::ios::binary)
         .write(reinterpret_cast<const char*>(datos), static_cast<std::streamsize>(tamano));
-    leerYAnalizarArchivo();
+    leerYAnalizarArchivo(pruebaDeCantidades::conPrueba);
     comprobarLectura();
     if (modeloAnalizado) {
         comprobarResultados();

@@ -11,6 +11,7 @@
 #include "input/funcionLeerArchivo.h"
 #include "report/funcionImprimirResultados.h"
 #include "viewer/funcionPlot.h"
+#include "viewer/interruptores.h"
 
 const double PI = 3.141592653589793;
 int numeroComboCoincidente = -1;
@@ -43,19 +44,22 @@ double xCam = 0.0, yCam = 0.0, zCam = 0.0, xCentroObj = 0.0, yCentroObj = 0.0;
 int clickIzq = 0, xLast = 0, yLast = 0;
 std::string dialogo = "Comando:";
 std::string comando;
-std::vector<int> flags(200, 0);
+std::vector<int> flags(cantidadFlags, 0);
 std::ofstream resultados;
 
 bool lecturaCorrecta = false;
 bool modeloAnalizado = false;
 
-void leerYAnalizarArchivo()
+void leerYAnalizarArchivo(pruebaDeCantidades prueba)
 {
     funcionLeerArchivo();
-    if (lecturaCorrecta && noNudos != 0 && noBarras != 0 && noCombos != 0) {
+    if (!lecturaCorrecta) {
+        return;
+    }
+    if (prueba == pruebaDeCantidades::sinPrueba || (noNudos != 0 && noBarras != 0 && noCombos != 0)) {
         funcionSolucionU();
         funcionImprimirResultados();
-    } else if (lecturaCorrecta && noNudos != 0) {
+    } else if (noNudos != 0) {
         // A sound model left unanalysed says why, so that an empty window is
         // never unexplained.
         std::cout << "El modelo no tiene " << (noBarras == 0 ? "barras" : "combos") << "; no se analiza"
@@ -71,7 +75,7 @@ int main(int argc, char** argv)
     try {
         nombreArchivo = argc > 1 ? argv[1] : "ingresoDatos.txt";
         limpiarConsola();
-        leerYAnalizarArchivo();
+        leerYAnalizarArchivo(pruebaDeCantidades::conPrueba);
         funcionPlot(argc, argv);
     } catch (const std::exception& e) {
         std::cout << "Error inesperado: " << e.what() << std::endl;

@@ -597,7 +597,7 @@ TEST(Arranque, UnModeloSinBarrasOSinCombosDiceQueNoSeAnaliza)
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.texto);
         nombreArchivo = archivoTemporal(c.texto);
-        const std::vector<std::string> fallas = lineasDeFalla(salidaDe(leerYAnalizarArchivo));
+        const std::vector<std::string> fallas = lineasDeFalla(salidaDe([] { leerYAnalizarArchivo(pruebaDeCantidades::conPrueba); }));
         EXPECT_FALSE(modeloAnalizado);
         if (c.linea.empty()) {
             EXPECT_FALSE(lecturaCorrecta);

@@ -10,10 +10,8 @@
 #include <iostream>
 #include <string>
 
-#include "analysis/funcionSolucionU.h"
+#include "arranque.h"
 #include "globales.h"
-#include "input/funcionLeerArchivo.h"
-#include "report/funcionImprimirResultados.h"
 #include "viewer/elementosPlot.h"
 #include "viewer/interruptores.h"
 
@@ -223,14 +221,7 @@ void ejecutarComando()
 void recargarModelo()
 {
     std::cout << "\n\n\n------------------------Reinicio del programa------------------\n";
-    nudo.clear();
-    barra.clear();
-    modeloAnalizado = false;
-    funcionLeerArchivo();
-    if (lecturaCorrecta) {
-        funcionSolucionU();
-        funcionImprimirResultados();
-    }
+    leerYAnalizarArchivo(pruebaDeCantidades::sinPrueba);
 }
 
 void arrastrarIzquierdo(int state, int x, int y)
