@@ -63,7 +63,9 @@ void solucionCompleta(benchmark::State& estado)
     estado.counters["gdlLibres"] = noLibres;
 }
 
-// The same free block as the solution factorises, timed on its own.
+// The free block that the solution factorises, timed on its own; the
+// solution scales it to a unit diagonal first, which changes no step of the
+// factorisation.
 void soloFactorizacion(benchmark::State& estado)
 {
     construirPortico(static_cast<int>(estado.range(0)));

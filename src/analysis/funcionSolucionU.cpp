@@ -242,7 +242,8 @@ Eigen::MatrixXd modosNulos(const BloqueEscalado& bloque, const Eigen::FullPivLU<
     if (rango == n) {
         return modos;
     }
-    const double menorPivote = rango == 0 ? lu.maxPivot() : std::abs(lu.matrixLU()(rango - 1, rango - 1));
+    const double menorPivote =
+        rango == 0 ? lu.maxPivot() : lu.matrixLU().diagonal().head(rango).cwiseAbs().minCoeff();
     const double redondeo = std::numeric_limits<double>::epsilon() * n * lu.maxPivot() / menorPivote;
     const Eigen::MatrixXd nulos = lu.kernel();
     for (Eigen::Index k = 0; k < nulos.cols(); ++k) {
@@ -253,24 +254,13 @@ Eigen::MatrixXd modosNulos(const BloqueEscalado& bloque, const Eigen::FullPivLU<
     return modos;
 }
 
-// A unit mode for each direction without stiffness.
-Eigen::MatrixXd modosSueltos(const BloqueEscalado& bloque)
-{
-    Eigen::MatrixXd modos = Eigen::MatrixXd::Zero(noLibres, static_cast<Eigen::Index>(bloque.sueltas.size()));
-    for (std::size_t k = 0; k < bloque.sueltas.size(); ++k) {
-        modos(bloque.sueltas[k], static_cast<Eigen::Index>(k)) = 1.0;
-    }
-    return modos;
-}
-
 // Solves the stiffened directions into uLibres with one factorisation of
 // the scaled block, each combination a column of the right-hand side, and
-// returns every mode of free displacement that no stiffness resists.
+// returns the modes of the block that no stiffness resists.
 Eigen::MatrixXd resolverRigidizadas(const BloqueEscalado& bloque)
 {
-    const Eigen::MatrixXd sueltos = modosSueltos(bloque);
     if (bloque.rigidizadas.empty()) {
-        return sueltos;
+        return Eigen::MatrixXd(noLibres, 0);
     }
     const auto escala = bloque.escala.asDiagonal();
     const Eigen::FullPivLU<Eigen::MatrixXd> lu(escala * kLL(bloque.rigidizadas, bloque.rigidizadas) * escala);
@@ -279,10 +269,7 @@ Eigen::MatrixXd resolverRigidizadas(const BloqueEscalado& bloque)
     if (noCombos != 0) {
         uLibres(bloque.rigidizadas, Eigen::all) = escala * lu.solve(escala * pL(bloque.rigidizadas, Eigen::all));
     }
-    const Eigen::MatrixXd nulos = modosNulos(bloque, lu);
-    Eigen::MatrixXd modos(noLibres, sueltos.cols() + nulos.cols());
-    modos << sueltos, nulos;
-    return modos;
+    return modosNulos(bloque, lu);
 }
 
 // The most work that loads could do on a mode if, in every group, they
@@ -302,9 +289,9 @@ double trabajoMaximo(const Eigen::VectorXd& modo, const Eigen::VectorXd& carga)
 }
 
 // Loads find equilibrium when they do no work on any mode that no stiffness
-// resists. Work and its most depend alike on the units and on how stiffness
-// is spread; a ratio that the six significant digits of the results cannot
-// show is rounding.
+// resists. The work and its most change alike with the units and with how
+// stiffness is spread; a ratio that the six significant digits of the
+// results cannot show is rounding.
 const double toleranciaEquilibrio = 1e-6;
 
 // Free direction (position in gdlLibres) where loads of largest component 1
@@ -321,25 +308,39 @@ int direccionEmpujada(const Eigen::VectorXd& modo, const Eigen::VectorXd& carga)
     return static_cast<int>(i);
 }
 
+// Free direction (position in gdlLibres) where loads of largest component 1
+// push a mode that no stiffness resists, -1 when they push none: first the
+// directions without stiffness, each a mode of its own, then the null modes
+// of the scaled block.
+int direccionSinEquilibrio(const BloqueEscalado& bloque, const Eigen::MatrixXd& nulos,
+                           const Eigen::VectorXd& carga)
+{
+    int i = -1;
+    for (std::size_t k = 0; k < bloque.sueltas.size() && i < 0; ++k) {
+        i = direccionEmpujada(Eigen::VectorXd::Unit(noLibres, bloque.sueltas[k]), carga);
+    }
+    for (Eigen::Index k = 0; k < nulos.cols() && i < 0; ++k) {
+        i = direccionEmpujada(nulos.col(k), carga);
+    }
+    return i;
+}
+
 // A structure that cannot carry the loads of a combination is refused, with
 // the node and direction where they push a mechanism hardest.
-bool hayEquilibrio(const Eigen::MatrixXd& modos)
+bool hayEquilibrio(const BloqueEscalado& bloque, const Eigen::MatrixXd& nulos)
 {
     for (int c = 0; c < noCombos; ++c) {
         const double mayor = pL.col(c).cwiseAbs().maxCoeff();
         if (mayor == 0.0) {
             continue;
         }
-        const Eigen::VectorXd carga = pL.col(c) / mayor;
-        for (Eigen::Index k = 0; k < modos.cols(); ++k) {
-            const int i = direccionEmpujada(modos.col(k), carga);
-            if (i >= 0) {
-                const char* const direcciones[] = {"X", "Y", "giro"};
-                std::cout << "Error: la estructura es un mecanismo bajo las cargas; no hay equilibrio en el nudo "
-                          << nudo[gdlLibres[i] / 3].getNoNudoUsuario() << ", dirección "
-                          << direcciones[gdlLibres[i] % 3] << noSeResuelve << std::endl;
-                return false;
-            }
+        const int i = direccionSinEquilibrio(bloque, nulos, pL.col(c) / mayor);
+        if (i >= 0) {
+            const char* const direcciones[] = {"X", "Y", "giro"};
+            std::cout << "Error: la estructura es un mecanismo bajo las cargas; no hay equilibrio en el nudo "
+                      << nudo[gdlLibres[i] / 3].getNoNudoUsuario() << ", dirección "
+                      << direcciones[gdlLibres[i] % 3] << noSeResuelve << std::endl;
+            return false;
         }
     }
     return true;
@@ -352,7 +353,8 @@ bool resolverLibres()
     kLL = kEstructura(gdlLibres, gdlLibres);
     pL = pCombo(gdlLibres, Eigen::all);
     uLibres.setZero(noLibres, noCombos);
-    if (!hayEquilibrio(resolverRigidizadas(escalarLibres()))) {
+    const BloqueEscalado bloque = escalarLibres();
+    if (!hayEquilibrio(bloque, resolverRigidizadas(bloque))) {
         return false;
     }
     u.setZero(3 * noNudos, noCombos);
