@@ -117,8 +117,9 @@ TEST_F(Consola, SecuenciasDeTeclas)
         SetUp();
         teclear(s.teclas);
         std::vector<int> esperados = flagsIniciales();
-        for (const auto& cambio : s.flagsCambiados)
+        for (const auto& cambio : s.flagsCambiados) {
             esperados[cambio.first] = cambio.second;
+}
         EXPECT_EQ(flags, esperados) << s.nombre;
         EXPECT_EQ(dialogo, s.dialogoFinal) << s.nombre;
         EXPECT_EQ(comando, s.comandoFinal) << s.nombre;
@@ -159,8 +160,9 @@ TEST_F(Consola, SinNudosElAvisoNoEncuentraCombos)
 TEST_F(Consola, SoloLosCienPrimerosCombosSeConmutan)
 {
     std::vector<std::string> nombres;
-    for (int c = 0; c < 102; ++c)
+    for (int c = 0; c < 102; ++c) {
         nombres.push_back("C" + std::to_string(c));
+}
     nudoConCombos(nombres);
     teclear("combo\rC99\r");
     EXPECT_EQ(flags[flagCombo(99)], 1);
@@ -283,8 +285,9 @@ TEST_F(Consola, OtrasTeclasEspecialesNoHacenNada)
     teclear("combo\rpl");
     const std::string salida = salidaDe([] {
         for (int tecla : {GLUT_KEY_F1, GLUT_KEY_F4, GLUT_KEY_F6, GLUT_KEY_F12, GLUT_KEY_LEFT,
-                          GLUT_KEY_HOME})
+                          GLUT_KEY_HOME}) {
             tecladoEspecial(tecla, 0, 0);
+}
     });
     EXPECT_EQ(salida, "");
     EXPECT_EQ(dialogo, promptCombo);

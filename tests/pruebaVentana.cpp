@@ -58,7 +58,7 @@ public:
         XSync(pantalla, False);
         XImage* imagen = XGetImage(pantalla, DefaultRootWindow(pantalla), xVentana, yVentana, ancho, alto,
                                    AllPlanes, ZPixmap);
-        for (int y = 0; y < alto; ++y)
+        for (int y = 0; y < alto; ++y) {
             for (int x = 0; x < ancho; ++x) {
                 const unsigned long p = XGetPixel(imagen, x, alto - 1 - y);
                 unsigned char* destino = &pixeles[3 * (y * ancho + x)];
@@ -66,6 +66,7 @@ public:
                 destino[1] = (p >> 8) & 0xff;
                 destino[2] = p & 0xff;
             }
+}
         XDestroyImage(imagen);
     }
     bool es(int x, int y, Color c) const
@@ -77,17 +78,21 @@ public:
     std::vector<int> filas(int x, Color c) const
     {
         std::vector<int> f;
-        for (int y = 0; y < alto; ++y)
-            if (es(x, y, c))
+        for (int y = 0; y < alto; ++y) {
+            if (es(x, y, c)) {
                 f.push_back(y);
+}
+}
         return f;
     }
     int cuenta(Color c) const
     {
         int n = 0;
-        for (int y = 0; y < alto; ++y)
-            for (int x = 0; x < ancho; ++x)
+        for (int y = 0; y < alto; ++y) {
+            for (int x = 0; x < ancho; ++x) {
                 n += es(x, y, c) ? 1 : 0;
+}
+}
         return n;
     }
 
@@ -97,9 +102,11 @@ private:
 
 bool cerca(const std::vector<int>& filas, int fila)
 {
-    for (int y : filas)
-        if (std::abs(y - fila) <= 2)
+    for (int y : filas) {
+        if (std::abs(y - fila) <= 2) {
             return true;
+}
+}
     return false;
 }
 
@@ -199,10 +206,13 @@ bool hayCerca(const Pantalla& imagen, PuntoVentana p, Color c, int radio)
 {
     const int x = pixelDe(p.x);
     const int y = pixelDe(p.y);
-    for (int j = std::max(y - radio, 0); j <= std::min(y + radio, alto - 1); ++j)
-        for (int i = std::max(x - radio, 0); i <= std::min(x + radio, ancho - 1); ++i)
-            if (imagen.es(i, j, c))
+    for (int j = std::max(y - radio, 0); j <= std::min(y + radio, alto - 1); ++j) {
+        for (int i = std::max(x - radio, 0); i <= std::min(x + radio, ancho - 1); ++i) {
+            if (imagen.es(i, j, c)) {
                 return true;
+}
+}
+}
     return false;
 }
 
@@ -236,7 +246,7 @@ const CasoTamano tamanos[] = {
 
 TEST_F(Ventana, CualquierTamanoSeVeAlAbrirYTrasCienPasosDeRueda)
 {
-    for (const CasoTamano& caso : tamanos)
+    for (const CasoTamano& caso : tamanos) {
         for (int pasos : {0, 100, -100}) {
             abrirModelo(caso.modelo);
             pasosDeRueda(pasos);
@@ -244,6 +254,7 @@ TEST_F(Ventana, CualquierTamanoSeVeAlAbrirYTrasCienPasosDeRueda)
             EXPECT_TRUE(hayCerca(imagen, {ancho / 2.0, alto / 2.0}, gris, 2)) << caso.nombre << ", " << pasos;
             EXPECT_GT(imagen.cuenta(verdePanel), 0) << "el panel de texto: " << caso.nombre << ", " << pasos;
         }
+}
 }
 
 namespace {

@@ -21,6 +21,7 @@ void elegirModificadores()
 
 void teclear(const std::string& teclas)
 {
-    for (unsigned char tecla : teclas)
+    for (unsigned char tecla : teclas) {
         teclado(tecla, 0, 0);
+}
 }

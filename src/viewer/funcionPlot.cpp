@@ -102,14 +102,18 @@ void dibujarCapasModelo()
         plotBarras();
         plotArticulaciones();
     }
-    if (noNudos != 0)
+    if (noNudos != 0) {
         plotNudos();
-    if (flagActivo(flagTagNudos))
+}
+    if (flagActivo(flagTagNudos)) {
         plotTagNudos(escalaTexto);
-    if (flagActivo(flagTagBarras))
+}
+    if (flagActivo(flagTagBarras)) {
         plotTagBarras(escalaTexto);
-    if (flagActivo(flagSecciones))
+}
+    if (flagActivo(flagSecciones)) {
         plotSecciones(escalaTexto);
+}
     if (flagActivo(flagPlotApoyos)) {
         plotApoyos(escalaApoyo);
         plotResortes(escalaApoyo);
@@ -128,11 +132,14 @@ void dibujarCapasResultado()
 {
     const int combos = std::min(noCombos, maxCombosVisibles);
     for (const CapaResultado& capa : capasResultado) {
-        if (!flagActivo(capa.slot) || !capaDibujable(capa))
+        if (!flagActivo(capa.slot) || !capaDibujable(capa)) {
             continue;
-        for (int c = 0; c < combos; ++c)
-            if (comboActivo(c))
+}
+        for (int c = 0; c < combos; ++c) {
+            if (comboActivo(c)) {
                 capa.dibujar(c, capa.escala != nullptr ? *capa.escala : 0.0);
+}
+}
     }
 }
 
@@ -141,8 +148,9 @@ void dibujarCapasResultado()
 void cambiarEscala(double& escala, bool agrandar)
 {
     const double nueva = agrandar ? escala * pasoEscala : escala / pasoEscala;
-    if (std::isnormal(nueva))
+    if (std::isnormal(nueva)) {
         escala = nueva;
+}
 }
 
 // Shift alone sizes the text; otherwise the scale of the result layer shown.
@@ -152,9 +160,11 @@ void cambiarEscalas(bool agrandar)
         cambiarEscala(escalaTexto, agrandar);
         return;
     }
-    for (const CapaResultado& capa : capasResultado)
-        if (capa.escala != nullptr && flagActivo(capa.slot))
+    for (const CapaResultado& capa : capasResultado) {
+        if (capa.escala != nullptr && flagActivo(capa.slot)) {
             cambiarEscala(*capa.escala, agrandar);
+}
+}
 }
 
 bool esSlotResultado(int slot)
@@ -166,10 +176,13 @@ bool esSlotResultado(int slot)
 // At most one result layer is on: switching one turns the others off.
 void alternarCapa(const ComandoCapa& comandoCapa)
 {
-    if (esSlotResultado(comandoCapa.slot))
-        for (const CapaResultado& capa : capasResultado)
-            if (capa.slot != comandoCapa.slot)
+    if (esSlotResultado(comandoCapa.slot)) {
+        for (const CapaResultado& capa : capasResultado) {
+            if (capa.slot != comandoCapa.slot) {
                 flags[capa.slot] = 0;
+}
+}
+}
     ++flags[comandoCapa.slot];
     dialogo = flagActivo(comandoCapa.slot) ? comandoCapa.activada : comandoCapa.desactivada;
 }
@@ -181,9 +194,11 @@ void ejecutarPalabra(const std::string& linea)
         dialogo = "Ingrese Comando:";
         return;
     }
-    for (const ComandoCapa& comandoCapa : comandosCapa)
-        if (linea == comandoCapa.palabra)
+    for (const ComandoCapa& comandoCapa : comandosCapa) {
+        if (linea == comandoCapa.palabra) {
             alternarCapa(comandoCapa);
+}
+}
 }
 
 // The combinations are named by the first node; a model read without nodes
@@ -205,13 +220,16 @@ void alternarCombo(const std::string& nombre)
 // and closes the prompt before any name is looked up.
 void ejecutarComando()
 {
-    if (comando == "exit" || comando == "salir")
+    if (comando == "exit" || comando == "salir") {
         std::exit(0);
+}
     ejecutarPalabra(comando);
-    if (dialogo == textoPromptCombo)
+    if (dialogo == textoPromptCombo) {
         alternarCombo(comando);
-    if (comando == "combo")
+}
+    if (comando == "combo") {
         dialogo = textoPromptCombo;
+}
     comando.clear();
 }
 
@@ -258,8 +276,9 @@ void funcionPlot(int argc, char** argv)
 
 void changeSize(int width, int height)
 {
-    if (height == 0)
+    if (height == 0) {
         height = 1;
+}
     glViewport(0, 0, width, height);
     ponerPerspectiva(zCam);
 }
@@ -297,8 +316,9 @@ void encuadrarCaja()
     xCam = xCentroObj = (xMin + xMax) / 2;
     yCam = yCentroObj = (yMin + yMax) / 2;
     double extension = std::max(xMax - xMin, yMax - yMin);
-    if (extension == 0.0)
+    if (extension == 0.0) {
         extension = 1.0;
+}
     zCam = margenEncuadre * extension / (2 * tangenteMedioCampo());
 }
 
@@ -324,18 +344,20 @@ void draw()
 // Each wheel step acts once, on its release.
 void mouseButton(int button, int state, int x, int y)
 {
-    if (button == GLUT_LEFT_BUTTON)
+    if (button == GLUT_LEFT_BUTTON) {
         arrastrarIzquierdo(state, x, y);
-    else if (button == botonRuedaAdelante && state == GLUT_UP)
+    } else if (button == botonRuedaAdelante && state == GLUT_UP) {
         zoomIn();
-    else if (button == botonRuedaAtras && state == GLUT_UP)
+    } else if (button == botonRuedaAtras && state == GLUT_UP) {
         zoomOut();
+}
 }
 
 void mouseMove(int x, int y)
 {
-    if (clickIzq != 1)
+    if (clickIzq != 1) {
         return;
+}
     const int dx = xLast - x;
     const int dy = yLast - y;
     const double k = tangenteMedioCampo() * (2 * zCam) / pixelesPorVista;
@@ -366,8 +388,9 @@ void teclado(unsigned char key, int, int)
         ejecutarComando();
         break;
     case teclaRetroceso:
-        if (!comando.empty())
+        if (!comando.empty()) {
             comando.pop_back();
+}
         break;
     case '+':
         cambiarEscalas(true);
@@ -383,6 +406,7 @@ void teclado(unsigned char key, int, int)
 
 void tecladoEspecial(int key, int, int)
 {
-    if (key == GLUT_KEY_F5)
+    if (key == GLUT_KEY_F5) {
         recargarModelo();
+}
 }
