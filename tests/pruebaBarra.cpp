@@ -29,7 +29,9 @@ objBarra2d barraConSeccion(double x2, double y2, int artInicio, int artFin)
 
 TEST(Barra, LongitudYAngulo)
 {
-    struct Caso { double x, y, L, angulo; };
+    struct Caso {
+        double x, y, L, angulo;
+    };
     const Caso casos[] = {
         {3, 4, 5, std::atan2(4.0, 3.0)},
         {3, -4, 5, -std::atan2(4.0, 3.0)},
@@ -74,7 +76,10 @@ TEST(Barra, RigidezLocalPorCasoDeArticulacion)
 {
     const double L = 4.0, E = 2e8, A = 0.02, I = 0.0004;
     const double EA = E * A / L, EI = E * I;
-    struct Caso { int ai, af; int ceroFila; };
+    struct Caso {
+        int ai, af;
+        int ceroFila;
+    };
     for (const Caso& k : {Caso{0, 0, -1}, Caso{1, 0, 2}, Caso{0, 1, 5}, Caso{1, 1, -1}}) {
         SCOPED_TRACE(testing::Message() << k.ai << k.af);
         objBarra2d b = barraConSeccion(L, 0, k.ai, k.af);
@@ -168,12 +173,11 @@ TEST(Barra, BarraSinNudosImprimeCincoLineasEnCadaLlamada)
     objBarra2d b;
     b.resetFlags();
     b.setNumeroDeBarra(4);
-    const std::string esperado =
-        "Definir nudos del elemento\n"
-        "no se puede calcular el angulo. Faltan datos\n"
-        "Calcular primero el ángulo de la barra\n"
-        "Definir nudos del elemento\n"
-        "No están definidas E, I o L de Elemento: 4\n";
+    const std::string esperado = "Definir nudos del elemento\n"
+                                 "no se puede calcular el angulo. Faltan datos\n"
+                                 "Calcular primero el ángulo de la barra\n"
+                                 "Definir nudos del elemento\n"
+                                 "No están definidas E, I o L de Elemento: 4\n";
     for (int llamada = 0; llamada < 2; ++llamada) {
         Eigen::MatrixXd k;
         EXPECT_EQ(salidaDe([&] { k = b.getKGlobal(); }), esperado);
@@ -189,8 +193,7 @@ TEST(Barra, SinSeccionNoHayRigidezYSeReintenta)
     objBarra2d b = barraEntre(0, 0, 2, 0);
     for (int llamada = 0; llamada < 2; ++llamada) {
         Eigen::MatrixXd k;
-        EXPECT_EQ(salidaDe([&] { k = b.getKGlobal(); }),
-                  "No están definidas E, I o L de Elemento: 3\n");
+        EXPECT_EQ(salidaDe([&] { k = b.getKGlobal(); }), "No están definidas E, I o L de Elemento: 3\n");
         EXPECT_TRUE(k.isZero());
     }
     b.setSeccionGenerica(0.02, 0.0004);
@@ -205,8 +208,7 @@ TEST(Barra, NombreDeSeccion)
     b.resetFlags();
     for (int llamada = 0; llamada < 2; ++llamada) {
         std::string nombre = "x";
-        EXPECT_EQ(salidaDe([&] { nombre = b.getNombreDeSeccion(); }),
-                  "Definir el nombre de sección\n");
+        EXPECT_EQ(salidaDe([&] { nombre = b.getNombreDeSeccion(); }), "Definir el nombre de sección\n");
         EXPECT_EQ(nombre, "");
     }
     b.setNombreDeSeccion("VIGA");
@@ -220,16 +222,14 @@ TEST(Barra, ArticulacionInvalidaNoFormaRigidez)
     EXPECT_EQ(salidaDe([&] { k = b.getKGlobal(); }),
               "Código de articulación distinto de 0 y 1 en Elemento: 3\n");
     EXPECT_TRUE(k.isZero());
-    EXPECT_EQ(salidaDe([&] { b.getKGlobal(); }),
-              "Código de articulación distinto de 0 y 1 en Elemento: 3\n");
+    EXPECT_EQ(salidaDe([&] { b.getKGlobal(); }), "Código de articulación distinto de 0 y 1 en Elemento: 3\n");
 }
 
 TEST(Barra, LongitudNulaNoFormaInfNiNaN)
 {
     objBarra2d b = barraConSeccion(0, 0, 0, 0);
     Eigen::MatrixXd k;
-    EXPECT_EQ(salidaDe([&] { k = b.getKGlobal(); }),
-              "Longitud nula (nudos coincidentes) en Elemento: 3\n");
+    EXPECT_EQ(salidaDe([&] { k = b.getKGlobal(); }), "Longitud nula (nudos coincidentes) en Elemento: 3\n");
     EXPECT_TRUE(k.allFinite());
     EXPECT_TRUE(k.isZero());
     EXPECT_EQ(b.getAngulo(), 0.0);

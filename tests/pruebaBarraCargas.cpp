@@ -52,7 +52,10 @@ void esperarColumna(const Eigen::MatrixXd& m, int c, const Columna& esperada)
 
 TEST(BarraCargas, UniformeSobreBarraDe6PorCasoDeArticulacion)
 {
-    struct Caso { int ai, af; Columna esperada; };
+    struct Caso {
+        int ai, af;
+        Columna esperada;
+    };
     const Caso casos[] = {
         {0, 0, {0, -30, -30, 0, -30, 30}},
         {1, 0, {0, -22.5, 0, 0, -37.5, 45}},
@@ -74,7 +77,9 @@ TEST(BarraCargas, TriangularSobreBarraDe5)
 
 TEST(BarraCargas, RepartoAxialEnBarraDe3)
 {
-    struct Caso { double p1, p2, F1, F4; };
+    struct Caso {
+        double p1, p2, F1, F4;
+    };
     for (const Caso& k : {Caso{4, 1, 4.5, 3}, Caso{1, 4, 3, 4.5}, Caso{2, 2, 3, 3}}) {
         SCOPED_TRACE(testing::Message() << k.p1 << ", " << k.p2);
         objBarra2d b = barraCon(3, 0);
@@ -105,7 +110,10 @@ TEST(BarraCargas, IntensidadesDistintasYDireccionInclinada)
 
 TEST(BarraCargas, PesoPropio)
 {
-    struct Caso { double x2, y2; Fila esperada; };
+    struct Caso {
+        double x2, y2;
+        Fila esperada;
+    };
     const double w = 0.02 * 25;
     for (const Caso& k : {Caso{3, 4, {-0.4, -0.4, -0.3, -0.3}}, Caso{6, 0, {0, 0, -w, -w}}}) {
         SCOPED_TRACE(testing::Message() << k.x2 << ", " << k.y2);
@@ -210,7 +218,10 @@ TEST(BarraCargas, DireccionNulaSeDescartaConUnaLinea)
 
 TEST(BarraCargas, BarraSinRigidezNoDaCargasEquivalentes)
 {
-    struct Caso { double x2; int ai, af; };
+    struct Caso {
+        double x2;
+        int ai, af;
+    };
     for (const Caso& k : {Caso{4, 2, 0}, Caso{4, 0, -1}, Caso{0, 0, 0}}) {
         SCOPED_TRACE(testing::Message() << k.x2 << " " << k.ai << k.af);
         objBarra2d b = barraCon(k.x2, 0, k.ai, k.af);

@@ -117,7 +117,9 @@ TEST(BarraResultados, DosCerosDelCortanteDentroDeLaBarra)
     // Fixed-fixed, L = 6, load from q1 to -q1: V(x) = ±(5/3·x² - 10·x + 12),
     // zero at 3 ± 0.6·√5; (-b - √D)/(2a) is the smaller root when a > 0.
     const double L = 6, raiz = 0.6 * std::sqrt(5.0);
-    struct Caso { double q1, xv; };
+    struct Caso {
+        double q1, xv;
+    };
     for (const Caso& k : {Caso{-10, 3 - raiz}, Caso{10, 3 + raiz}}) {
         SCOPED_TRACE(k.q1);
         objBarra2d b = barraEntre(0, 0, L, 0, 0, 0);
@@ -142,8 +144,7 @@ TEST(BarraResultados, CurvaYFuerzasDeExtremoConcuerdan)
             const Eigen::MatrixXd U = aleatoria(gen, combos, 0.01);
             resolver(b, cargas, U);
             const Eigen::MatrixXd uL = b.getDesplazamientosLocales();
-            const Eigen::MatrixXd F =
-                b.getKLocal() * uL - b.getCargasEquivalentesLocales();
+            const Eigen::MatrixXd F = b.getKLocal() * uL - b.getCargasEquivalentesLocales();
             const Eigen::MatrixXd k = b.getConstantesIntegracion();
             for (int c = 0; c < combos; ++c) {
                 SCOPED_TRACE(c);
@@ -190,9 +191,12 @@ TEST(BarraResultados, SinCargaTransversalNoHayCeroDelCortante)
     // Only lengthening: N = E·A·Δ/L at both ends; along the member N falls
     // by the integral of the axial load, p1·x + (p2 - p1)·x²/(2L).
     const double L = 5, delta = 0.001, EA = E * A;
-    struct Caso { int ai, af; double p1, p2; };
-    for (const Caso& k : {Caso{0, 0, 0, 0}, Caso{1, 1, 0, 0}, Caso{0, 0, 3, 9},
-                         Caso{0, 0, 4, 4}, Caso{1, 1, 9, 3}}) {
+    struct Caso {
+        int ai, af;
+        double p1, p2;
+    };
+    for (const Caso& k :
+         {Caso{0, 0, 0, 0}, Caso{1, 1, 0, 0}, Caso{0, 0, 3, 9}, Caso{0, 0, 4, 4}, Caso{1, 1, 9, 3}}) {
         SCOPED_TRACE(testing::Message() << k.ai << k.af << " " << k.p1 << "," << k.p2);
         objBarra2d b = barraEntre(0, 0, L, 0, k.ai, k.af);
         Eigen::MatrixXd U = sujeta(1);
@@ -261,7 +265,12 @@ TEST(BarraResultados, BarraSinCurvaNoDaValoresNoFinitos)
 {
     // Zero length, no inertia, an invalid hinge code: finite results, and
     // the shape still joins both moved nodes.
-    struct Caso { double x2; int ai, af; double inercia; bool constantesNulas; };
+    struct Caso {
+        double x2;
+        int ai, af;
+        double inercia;
+        bool constantesNulas;
+    };
     const Caso casos[] = {
         {1, 0, 0, I, true},
         {4, 1, 1, 0.0, false},

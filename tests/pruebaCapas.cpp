@@ -10,8 +10,8 @@
 
 #include "globales.h"
 #include "modeloPrueba.h"
-#include "viewer/elementosPlot.h"
 #include "ventanaPrueba.h"
+#include "viewer/elementosPlot.h"
 
 namespace {
 
@@ -226,17 +226,21 @@ INSTANTIATE_TEST_SUITE_P(
     Patrones, Apoyos,
     ::testing::Values(
         // Ground line level with the node, hatch below it.
-        CasoApoyo{"empotrado", 1, 1, 1, {{0.9, 0}, {-0.9, 0}, {0.165, -0.3}, {-0.835, -0.3}},
+        CasoApoyo{"empotrado",
+                  1,
+                  1,
+                  1,
+                  {{0.9, 0}, {-0.9, 0}, {0.165, -0.3}, {-0.835, -0.3}},
                   {{0.9, -1.3}, {0.8, -0.3}}},
         // Triangle with its apex at the node on a ground line 1.3 below.
-        CasoApoyo{"articulado", 1, 1, 0, {{0.9, -1.3}, {-0.375, -0.65}, {0.375, -0.65}},
-                  {{0.9, 0}, {0.65, -0.65}}},
+        CasoApoyo{
+            "articulado", 1, 1, 0, {{0.9, -1.3}, {-0.375, -0.65}, {0.375, -0.65}}, {{0.9, 0}, {0.65, -0.65}}},
         // A circle between the node and the ground line.
-        CasoApoyo{"rodilloY", 0, 1, 0, {{0.9, -1.3}, {0.65, -0.65}, {-0.65, -0.65}},
-                  {{0.375, -0.65}, {1.3, 0.9}}},
+        CasoApoyo{
+            "rodilloY", 0, 1, 0, {{0.9, -1.3}, {0.65, -0.65}, {-0.65, -0.65}}, {{0.375, -0.65}, {1.3, 0.9}}},
         // Turned a quarter: ground line upright to the right of the node.
-        CasoApoyo{"rodilloX", 1, 0, 0, {{1.3, 0.9}, {1.3, -0.9}, {0.65, 0.65}},
-                  {{0.9, -1.3}, {-0.65, -0.65}}},
+        CasoApoyo{
+            "rodilloX", 1, 0, 0, {{1.3, 0.9}, {1.3, -0.9}, {0.65, 0.65}}, {{0.9, -1.3}, {-0.65, -0.65}}},
         CasoApoyo{"soloGiro", 0, 0, 1, {}, {}}, CasoApoyo{"xGiro", 1, 0, 1, {}, {}},
         CasoApoyo{"yGiro", 0, 1, 1, {}, {}}, CasoApoyo{"libre", 0, 0, 0, {}, {}},
         CasoApoyo{"codigoDos", 2, 1, 0, {}, {}}),

@@ -11,10 +11,10 @@
 #include "globales.h"
 #include "modeloPrueba.h"
 #include "salidaPrueba.h"
-#include "viewer/funcionPlot.h"
-#include "viewer/interruptores.h"
 #include "tecladoPrueba.h"
 #include "ventanaPrueba.h"
+#include "viewer/funcionPlot.h"
+#include "viewer/interruptores.h"
 
 namespace {
 
@@ -57,55 +57,95 @@ struct Secuencia {
 };
 
 const std::vector<Secuencia> secuencias = {
-    {"plotApoyos oculta los apoyos al abrir", "plotApoyos\r", {{flagPlotApoyos, 2}},
-     "Graficacion de Apoyos Desactivada. Ingrese Comando:", ""},
-    {"plotApoyos dos veces los vuelve a mostrar", "plotApoyos\rplotApoyos\r", {{flagPlotApoyos, 3}},
-     "Graficacion de Apoyos Activada. Ingrese Comando:", ""},
-    {"plotN y luego plotDef deja solo la deformada", "plotN\rplotDef\r", {{flagPlotDeformada, 1}},
-     "Deformaciones Activadas. Ingrese Comando:", ""},
-    {"plotN dos veces apaga las axiales", "plotN\rplotN\r", {{flagPlotAxial, 2}},
-     "Fuerzas Axiales Desactivadas. Ingrese Comando:", ""},
+    {"plotApoyos oculta los apoyos al abrir",
+     "plotApoyos\r",
+     {{flagPlotApoyos, 2}},
+     "Graficacion de Apoyos Desactivada. Ingrese Comando:",
+     ""},
+    {"plotApoyos dos veces los vuelve a mostrar",
+     "plotApoyos\rplotApoyos\r",
+     {{flagPlotApoyos, 3}},
+     "Graficacion de Apoyos Activada. Ingrese Comando:",
+     ""},
+    {"plotN y luego plotDef deja solo la deformada",
+     "plotN\rplotDef\r",
+     {{flagPlotDeformada, 1}},
+     "Deformaciones Activadas. Ingrese Comando:",
+     ""},
+    {"plotN dos veces apaga las axiales",
+     "plotN\rplotN\r",
+     {{flagPlotAxial, 2}},
+     "Fuerzas Axiales Desactivadas. Ingrese Comando:",
+     ""},
     {"plotV", "plotV\r", {{flagPlotCortante, 1}}, "Fuerzas Cortantes Activadas. Ingrese Comando:", ""},
-    {"plotM dos veces", "plotM\rplotM\r", {{flagPlotMomento, 2}},
-     "Momentos Flectores Desactivados. Ingrese Comando:", ""},
-    {"plotCarga", "plotCarga\r", {{flagPlotCarga, 1}},
-     "Graficacion de Cargas Activada. Ingrese Comando:", ""},
-    {"plotR apaga el momento", "plotM\rplotR\r", {{flagPlotReacciones, 1}},
-     "Graficacion de Reacciones Activada. Ingrese Comando:", ""},
+    {"plotM dos veces",
+     "plotM\rplotM\r",
+     {{flagPlotMomento, 2}},
+     "Momentos Flectores Desactivados. Ingrese Comando:",
+     ""},
+    {"plotCarga",
+     "plotCarga\r",
+     {{flagPlotCarga, 1}},
+     "Graficacion de Cargas Activada. Ingrese Comando:",
+     ""},
+    {"plotR apaga el momento",
+     "plotM\rplotR\r",
+     {{flagPlotReacciones, 1}},
+     "Graficacion de Reacciones Activada. Ingrese Comando:",
+     ""},
     {"cada capa de resultados apaga las demas",
-     "plotDef\rplotN\rplotV\rplotM\rplotCarga\rplotR\rplotR\r", {{flagPlotReacciones, 2}},
-     "Graficacion de Reacciones Desactivada. Ingrese Comando:", ""},
-    {"las capas de texto son independientes", "tagNudos\rtagBarras\rsecciones\rplotM\r",
+     "plotDef\rplotN\rplotV\rplotM\rplotCarga\rplotR\rplotR\r",
+     {{flagPlotReacciones, 2}},
+     "Graficacion de Reacciones Desactivada. Ingrese Comando:",
+     ""},
+    {"las capas de texto son independientes",
+     "tagNudos\rtagBarras\rsecciones\rplotM\r",
      {{flagTagNudos, 1}, {flagTagBarras, 1}, {flagSecciones, 1}, {flagPlotMomento, 1}},
-     "Momentos Flectores Activados. Ingrese Comando:", ""},
+     "Momentos Flectores Activados. Ingrese Comando:",
+     ""},
     {"tagNudos dos veces", "tagNudos\rtagNudos\r", {{flagTagNudos, 2}}, "Ingrese Comando:", ""},
     {"noTags sin textos encendidos", "noTags\r", {}, "Ingrese Comando:", ""},
-    {"noTags apaga los tres textos y nada mas", "tagNudos\rtagBarras\rsecciones\rplotDef\rnoTags\r",
-     {{flagPlotDeformada, 1}}, "Ingrese Comando:", ""},
-    {"combo y un nombre activan el combo", "combo\rC2\r", {{flagCombo(1), 1}}, comboConmutado, ""},
-    {"combo y el mismo nombre otra vez lo desactivan", "combo\rC2\rcombo\rC2\r", {{flagCombo(1), 2}},
-     comboConmutado, ""},
-    {"combo abre el aviso", "combo\r", {}, promptCombo, ""},
-    {"una palabra de comando en el aviso corre como comando", "combo\rplotM\r", {{flagPlotMomento, 1}},
-     "Momentos Flectores Activados. Ingrese Comando:", ""},
-    {"combo en el aviso se busca y vuelve a pedir el nombre", "combo\rcombo\r", {}, promptCombo,
+    {"noTags apaga los tres textos y nada mas",
+     "tagNudos\rtagBarras\rsecciones\rplotDef\rnoTags\r",
+     {{flagPlotDeformada, 1}},
+     "Ingrese Comando:",
      ""},
+    {"combo y un nombre activan el combo", "combo\rC2\r", {{flagCombo(1), 1}}, comboConmutado, ""},
+    {"combo y el mismo nombre otra vez lo desactivan",
+     "combo\rC2\rcombo\rC2\r",
+     {{flagCombo(1), 2}},
+     comboConmutado,
+     ""},
+    {"combo abre el aviso", "combo\r", {}, promptCombo, ""},
+    {"una palabra de comando en el aviso corre como comando",
+     "combo\rplotM\r",
+     {{flagPlotMomento, 1}},
+     "Momentos Flectores Activados. Ingrese Comando:",
+     ""},
+    {"combo en el aviso se busca y vuelve a pedir el nombre", "combo\rcombo\r", {}, promptCombo, ""},
     {"un nombre inexistente en el aviso", "combo\rC7\r", {}, comboNoExiste, ""},
     {"la linea vacia en el aviso se busca como nombre", "combo\r\r", {}, comboNoExiste, ""},
-    {"otras mayusculas en el aviso se buscan como nombre", "combo\rplotm\r", {}, comboNoExiste,
-     ""},
-    {"un blanco delante en el aviso se busca como nombre", "combo\r plotM\r", {}, comboNoExiste,
-     ""},
+    {"otras mayusculas en el aviso se buscan como nombre", "combo\rplotm\r", {}, comboNoExiste, ""},
+    {"un blanco delante en el aviso se busca como nombre", "combo\r plotM\r", {}, comboNoExiste, ""},
     {"otras mayusculas fuera del aviso no hacen nada", "PlotM\r", {}, "Comando:", ""},
     {"un blanco detras fuera del aviso no hace nada", "plotM \r", {}, "Comando:", ""},
     {"un nombre de combo fuera del aviso no hace nada", "C1\r", {}, "Comando:", ""},
-    {"una linea desconocida deja la respuesta anterior", "plotM\rxyz\r\r", {{flagPlotMomento, 1}},
-     "Momentos Flectores Activados. Ingrese Comando:", ""},
-    {"retroceso borra el ultimo byte", "plotMx\b\r", {{flagPlotMomento, 1}},
-     "Momentos Flectores Activados. Ingrese Comando:", ""},
+    {"una linea desconocida deja la respuesta anterior",
+     "plotM\rxyz\r\r",
+     {{flagPlotMomento, 1}},
+     "Momentos Flectores Activados. Ingrese Comando:",
+     ""},
+    {"retroceso borra el ultimo byte",
+     "plotMx\b\r",
+     {{flagPlotMomento, 1}},
+     "Momentos Flectores Activados. Ingrese Comando:",
+     ""},
     {"retroceso con el comando vacio no hace nada", "\b\bab", {}, "Comando:", "ab"},
-    {"mas y menos nunca forman parte del comando", "plot+M-\r", {{flagPlotMomento, 1}},
-     "Momentos Flectores Activados. Ingrese Comando:", ""},
+    {"mas y menos nunca forman parte del comando",
+     "plot+M-\r",
+     {{flagPlotMomento, 1}},
+     "Momentos Flectores Activados. Ingrese Comando:",
+     ""},
     {"tabulador y suprimir se agregan como bytes", "a\tb\x7f", {}, "Comando:", "a\tb\x7f"},
 };
 
@@ -119,7 +159,7 @@ TEST_F(Consola, SecuenciasDeTeclas)
         std::vector<int> esperados = flagsIniciales();
         for (const auto& cambio : s.flagsCambiados) {
             esperados[cambio.first] = cambio.second;
-}
+        }
         EXPECT_EQ(flags, esperados) << s.nombre;
         EXPECT_EQ(dialogo, s.dialogoFinal) << s.nombre;
         EXPECT_EQ(comando, s.comandoFinal) << s.nombre;
@@ -162,7 +202,7 @@ TEST_F(Consola, SoloLosCienPrimerosCombosSeConmutan)
     std::vector<std::string> nombres;
     for (int c = 0; c < 102; ++c) {
         nombres.push_back("C" + std::to_string(c));
-}
+    }
     nudoConCombos(nombres);
     teclear("combo\rC99\r");
     EXPECT_EQ(flags[flagCombo(99)], 1);
@@ -284,10 +324,10 @@ TEST_F(Consola, OtrasTeclasEspecialesNoHacenNada)
 {
     teclear("combo\rpl");
     const std::string salida = salidaDe([] {
-        for (int tecla : {GLUT_KEY_F1, GLUT_KEY_F4, GLUT_KEY_F6, GLUT_KEY_F12, GLUT_KEY_LEFT,
-                          GLUT_KEY_HOME}) {
+        for (int tecla :
+             {GLUT_KEY_F1, GLUT_KEY_F4, GLUT_KEY_F6, GLUT_KEY_F12, GLUT_KEY_LEFT, GLUT_KEY_HOME}) {
             tecladoEspecial(tecla, 0, 0);
-}
+        }
     });
     EXPECT_EQ(salida, "");
     EXPECT_EQ(dialogo, promptCombo);

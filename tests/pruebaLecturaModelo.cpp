@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "globales.h"
 #include "archivoPrueba.h"
 #include "arranque.h"
+#include "globales.h"
 #include "modeloPrueba.h"
 #include "salidaPrueba.h"
 
@@ -21,9 +21,12 @@ std::string leerTexto(const std::string& contenido) { return leerModelo(archivoT
 // absent display tags: errors and warnings about the file.
 std::vector<std::string> lineasDeFalla(const std::string& salida)
 {
-    const std::string prefijosDeProgreso[] = {"lectura de ",          "punteros de nudos internos OK",
-                                              "puntero de barras internas OK", "transferencia de ",
-                                              "Lectura de pesoPropio", "No se calculará el peso propio",
+    const std::string prefijosDeProgreso[] = {"lectura de ",
+                                              "punteros de nudos internos OK",
+                                              "puntero de barras internas OK",
+                                              "transferencia de ",
+                                              "Lectura de pesoPropio",
+                                              "No se calculará el peso propio",
                                               "Advertencia: no se encontró ningún "};
     std::vector<std::string> lineas;
     std::istringstream entrada(salida);
@@ -40,34 +43,32 @@ std::vector<std::string> lineasDeFalla(const std::string& salida)
     return lineas;
 }
 
-const std::string avisosDeEscalas =
-    "Advertencia: no se encontró ningún real con etiqueta escalaDeflexion:\n"
-    "Advertencia: no se encontró ningún real con etiqueta escalaM:\n"
-    "Advertencia: no se encontró ningún real con etiqueta escalaV:\n"
-    "Advertencia: no se encontró ningún real con etiqueta escalaN:\n"
-    "Advertencia: no se encontró ningún real con etiqueta escalaTexto:\n"
-    "Advertencia: no se encontró ningún real con etiqueta escalaApoyo:\n";
+const std::string avisosDeEscalas = "Advertencia: no se encontró ningún real con etiqueta escalaDeflexion:\n"
+                                    "Advertencia: no se encontró ningún real con etiqueta escalaM:\n"
+                                    "Advertencia: no se encontró ningún real con etiqueta escalaV:\n"
+                                    "Advertencia: no se encontró ningún real con etiqueta escalaN:\n"
+                                    "Advertencia: no se encontró ningún real con etiqueta escalaTexto:\n"
+                                    "Advertencia: no se encontró ningún real con etiqueta escalaApoyo:\n";
 const std::string avisoPrecision = "Advertencia: no se encontró ningún entero con etiqueta precision:\n";
 const std::string avisoCarga = "Advertencia: no se encontró ningún real con etiqueta escalaCarga:\n";
 
-const std::string salidaEjemplo =
-    "lectura de nudos OK Num Nudos = 4\n"
-    "lectura de barras OK Num Barras = 3\n"
-    "punteros de nudos internos OK\n"
-    "puntero de barras internas OK\n"
-    "transferencia de coord a nudos[i] OK\n"
-    "transferencia de apoyos a nudo[i] OK\n"
-    "transferencia de resortes a nudo[i] OK\n"
-    "transferencia de cargas puntuales a nudo[i] OK\n"
-    "transferencia de combos a nudo[i] OK\n"
-    "transferencia de coord a barra[i] OK\n"
-    "transferencia de secciones rect a barra[i] OK\n"
-    "transferencia de secciones gen a barra[i] OK\n"
-    "transferencia de articulaciones a barra[i] OK\n"
-    "transferencia de cargas Locales a barra[i] OK\n"
-    "Lectura de pesoPropio ---> OK\n"
-    "transferencia de combos a barra[i] OK\n" +
-    avisosDeEscalas + avisoCarga;
+const std::string salidaEjemplo = "lectura de nudos OK Num Nudos = 4\n"
+                                  "lectura de barras OK Num Barras = 3\n"
+                                  "punteros de nudos internos OK\n"
+                                  "puntero de barras internas OK\n"
+                                  "transferencia de coord a nudos[i] OK\n"
+                                  "transferencia de apoyos a nudo[i] OK\n"
+                                  "transferencia de resortes a nudo[i] OK\n"
+                                  "transferencia de cargas puntuales a nudo[i] OK\n"
+                                  "transferencia de combos a nudo[i] OK\n"
+                                  "transferencia de coord a barra[i] OK\n"
+                                  "transferencia de secciones rect a barra[i] OK\n"
+                                  "transferencia de secciones gen a barra[i] OK\n"
+                                  "transferencia de articulaciones a barra[i] OK\n"
+                                  "transferencia de cargas Locales a barra[i] OK\n"
+                                  "Lectura de pesoPropio ---> OK\n"
+                                  "transferencia de combos a barra[i] OK\n" +
+                                  avisosDeEscalas + avisoCarga;
 
 // The model of the worked example, as its blocks describe it.
 void comprobarModeloEjemplo()
@@ -235,13 +236,13 @@ TEST(LecturaModelo, AjustesDeVisualizacion)
 
 TEST(LecturaModelo, SoloNudos)
 {
-    EXPECT_EQ(leerTexto("nudos: 1 0 0 2 5 0 pesoPropio: PP"),
-              "lectura de nudos OK Num Nudos = 2\n"
-              "lectura de barras OK Num Barras = 0\n"
-              "punteros de nudos internos OK\n"
-              "transferencia de coord a nudos[i] OK\n"
-              "Lectura de pesoPropio ---> OK\n" +
-                  avisosDeEscalas + avisoPrecision + avisoCarga);
+    EXPECT_EQ(leerTexto("nudos: 1 0 0 2 5 0 pesoPropio: PP"), "lectura de nudos OK Num Nudos = 2\n"
+                                                              "lectura de barras OK Num Barras = 0\n"
+                                                              "punteros de nudos internos OK\n"
+                                                              "transferencia de coord a nudos[i] OK\n"
+                                                              "Lectura de pesoPropio ---> OK\n" +
+                                                                  avisosDeEscalas + avisoPrecision +
+                                                                  avisoCarga);
     EXPECT_TRUE(lecturaCorrecta);
     EXPECT_EQ(noBarras, 0);
     EXPECT_EQ(noCombos, 0);
@@ -324,9 +325,10 @@ TEST(LecturaModelo, EntradaErronea)
     };
     const std::string seccion = " seccionGenerica: S 1 1 1 0 10 ";
     const std::string base = "nudos: 1 0 0 2 4 0 barras: 10 1 2" + seccion + "puntual: P 0 -1 0 2 ";
-    const std::string detenida = "Faltan datos para completar la matriz nudos: la lectura se detuvo en el valor ";
-    const std::string sinSeccion =
-        "Error: la barra 10 no tiene sección; ningún bloque seccionRectangular: ni seccionGenerica: la nombra";
+    const std::string detenida =
+        "Faltan datos para completar la matriz nudos: la lectura se detuvo en el valor ";
+    const std::string sinSeccion = "Error: la barra 10 no tiene sección; ningún bloque seccionRectangular: "
+                                   "ni seccionGenerica: la nombra";
     const Caso casos[] = {
         {"nudos: 1 0 e 2 4 0", "Error: el valor e de la etiqueta nudos: no es un número válido"},
         {base + "resorte: 1e999 0 0 2",
@@ -336,10 +338,12 @@ TEST(LecturaModelo, EntradaErronea)
         {base + "combo: C . P", "Error: el valor . de la etiqueta combo: no es un número válido"},
         {base + "escalaM: x", "Error: el valor x de la etiqueta escalaM: no es un número válido"},
         {base + "precision:", "Error: falta el valor de la etiqueta precision: al final del archivo"},
-        {base + "apoyo: 1 1 1 -1", "Error: la etiqueta apoyo: nombra el número de nudo -1, que no está en la tabla nudos:"},
-        {base + "apoyo: 1 1 1 3", "Error: la etiqueta apoyo: nombra el número de nudo 3, que no está en la tabla nudos:"},
-        {base + "puntual: P 1 0 0 1e12",
-         "Error: la etiqueta puntual: nombra el número de nudo 1000000000000, que no está en la tabla nudos:"},
+        {base + "apoyo: 1 1 1 -1",
+         "Error: la etiqueta apoyo: nombra el número de nudo -1, que no está en la tabla nudos:"},
+        {base + "apoyo: 1 1 1 3",
+         "Error: la etiqueta apoyo: nombra el número de nudo 3, que no está en la tabla nudos:"},
+        {base + "puntual: P 1 0 0 1e12", "Error: la etiqueta puntual: nombra el número de nudo "
+                                         "1000000000000, que no está en la tabla nudos:"},
         {base + "seccionGenerica: S 1 1 1 0 11",
          "Error: la etiqueta seccionGenerica: nombra el número de barra 11, que no está en la tabla barras:"},
         {"nudos: 1 0 0 articulacion: 1 0 1",
@@ -349,25 +353,36 @@ TEST(LecturaModelo, EntradaErronea)
         {"nudos: 1 0 0 2 4 0 barras: 10 1 3" + seccion + "pesoPropio: PP distribuidaGlobal: Q 1 1 0 -1 10",
          "Error: la etiqueta barras: nombra el número de nudo 3, que no está en la tabla nudos:"},
         {"nudos: 1 0 0 2 4 0 1 8 0", "Error: el número de nudo 1 se repite en la tabla nudos:"},
-        {"nudos: 1 0 0 2 4 0 barras: 10 1 2 10 2 1", "Error: el número de barra 10 se repite en la tabla barras:"},
+        {"nudos: 1 0 0 2 4 0 barras: 10 1 2 10 2 1",
+         "Error: el número de barra 10 se repite en la tabla barras:"},
         {"nudos: -3 0 0 2 4 0", "Error: número de nudo no válido en la tabla nudos: -3"},
-        {"nudos: 1 0 0 nudos: 2 4 0", "Error: la etiqueta nudos: aparece 2 veces; la tabla se da una sola vez"},
+        {"nudos: 1 0 0 nudos: 2 4 0",
+         "Error: la etiqueta nudos: aparece 2 veces; la tabla se da una sola vez"},
         {base + "barras: 20 2 1", "Error: la etiqueta barras: aparece 2 veces; la tabla se da una sola vez"},
         {"barras: 10 1 2" + seccion, "Error: la tabla nudos: no tiene ningún nudo"},
         {"nudos: 1 0 0 2 4 0 barras: 10 1 2 20", "Faltan datos para completar la matriz barras:"},
-        {base + "puntual: P 1 0", "Error: faltan datos en el bloque puntual: P: tiene 2 de sus 3 números fijos"},
-        {base + "seccionRectangular: R 1 1 1", "Error: faltan datos en el bloque seccionRectangular: R: tiene 3 de sus 4 números fijos"},
-        {base + "distribuidaGlobal: Q 1 1 0", "Error: faltan datos en el bloque distribuidaGlobal: Q: tiene 3 de sus 4 números fijos"},
-        {base + "articulacion: 2 0 10", "Error: códigos de articulación distintos de 0 y 1 en la etiqueta articulacion: 2 0"},
-        {base + "apoyo: 1 1e10 1 1", "Error: códigos de apoyo fuera de rango en la etiqueta apoyo: 1 10000000000 1"},
-        {base + "combo: C1 combo: C2 1 P", "Error: el combo C1 no tiene ningún par de factor y caso de carga"},
+        {base + "puntual: P 1 0",
+         "Error: faltan datos en el bloque puntual: P: tiene 2 de sus 3 números fijos"},
+        {base + "seccionRectangular: R 1 1 1",
+         "Error: faltan datos en el bloque seccionRectangular: R: tiene 3 de sus 4 números fijos"},
+        {base + "distribuidaGlobal: Q 1 1 0",
+         "Error: faltan datos en el bloque distribuidaGlobal: Q: tiene 3 de sus 4 números fijos"},
+        {base + "articulacion: 2 0 10",
+         "Error: códigos de articulación distintos de 0 y 1 en la etiqueta articulacion: 2 0"},
+        {base + "apoyo: 1 1e10 1 1",
+         "Error: códigos de apoyo fuera de rango en la etiqueta apoyo: 1 10000000000 1"},
+        {base + "combo: C1 combo: C2 1 P",
+         "Error: el combo C1 no tiene ningún par de factor y caso de carga"},
         {base + "combo: C1 1 P combo:", "Error: la etiqueta combo: al final del archivo no tiene nombre"},
         {base + "combo: C1 1 P combo: C1 2 P", "Error: el nombre de combo C1 se repite"},
         {base + "combo: C1 1 P 0.5", "Error: al combo C1 le falta el caso de carga de su último factor 0.5"},
-        {"nudos: 1 0 0 2 4 0 barras: 10 1 1" + seccion, "Error: la barra 10 tiene longitud nula (nudos 1 y 1)"},
-        {"nudos: 1 0 0 2 0 0 barras: 10 1 2" + seccion, "Error: la barra 10 tiene longitud nula (nudos 1 y 2)"},
+        {"nudos: 1 0 0 2 4 0 barras: 10 1 1" + seccion,
+         "Error: la barra 10 tiene longitud nula (nudos 1 y 1)"},
+        {"nudos: 1 0 0 2 0 0 barras: 10 1 2" + seccion,
+         "Error: la barra 10 tiene longitud nula (nudos 1 y 2)"},
         // Nodes closer than the rounding of the length.
-        {"nudos: 1 0 0 2 1e-300 0 barras: 10 1 2" + seccion, "Error: la barra 10 tiene longitud nula (nudos 1 y 2)"},
+        {"nudos: 1 0 0 2 1e-300 0 barras: 10 1 2" + seccion,
+         "Error: la barra 10 tiene longitud nula (nudos 1 y 2)"},
         {"nudos: 1 0 0 2 1e-170 -1e-170 barras: 10 2 1" + seccion,
          "Error: la barra 10 tiene longitud nula (nudos 2 y 1)"},
         // A member without a section, also beside a sound one.
@@ -386,7 +401,8 @@ TEST(LecturaModelo, EntradaErronea)
          "Error: el valor -0.01 de A del bloque seccionGenerica: G es negativo"},
         {base + "seccionGenerica: G 0.01 -1e-4 2e8 0 10",
          "Error: el valor -0.0001 de I del bloque seccionGenerica: G es negativo"},
-        {base + "resorte: -1 0 0 2", "Error: el valor -1 de la rigidez en X del bloque resorte: es negativo (nudo 2)"},
+        {base + "resorte: -1 0 0 2",
+         "Error: el valor -1 de la rigidez en X del bloque resorte: es negativo (nudo 2)"},
         {base + "resorte: 0 -500 0 1 2",
          "Error: el valor -500 de la rigidez en Y del bloque resorte: es negativo (nudos 1 2)"},
         {base + "resorte: 0 0 -3 2",
@@ -404,9 +420,11 @@ TEST(LecturaModelo, EntradaErronea)
          "Error: la dirección (dx, dy) del bloque distribuidaGlobal: Q es nula"},
         // A table that stopped short names the value, and nothing is checked
         // against it: no line for the nodes that blocks or members name.
-        {"nudos: 1 0 0 2 nan 0 barras: 10 1 2" + seccion + "apoyo: 1 1 1 1 puntual: P 0 -1 0 2 pesoPropio: PP",
+        {"nudos: 1 0 0 2 nan 0 barras: 10 1 2" + seccion +
+             "apoyo: 1 1 1 1 puntual: P 0 -1 0 2 pesoPropio: PP",
          detenida + "nan"},
-        {"nudos: 1 0 0 2 inf 0 barras: 10 1 2" + seccion + "distribuidaGlobal: Q 1 1 0 -1 10", detenida + "inf"},
+        {"nudos: 1 0 0 2 inf 0 barras: 10 1 2" + seccion + "distribuidaGlobal: Q 1 1 0 -1 10",
+         detenida + "inf"},
         {"nudos: 1 0 0 2 1,5 0 barras: 10 1 2" + seccion, detenida + "1,5"},
         {"nudos: 1 0 0 2 0x10 0 barras: 10 1 2" + seccion, detenida + "0x10"},
         {"nudos: 1 0 0 2 3E0 0 barras: 10 1 2" + seccion, detenida + "3E0"},
@@ -421,9 +439,9 @@ TEST(LecturaModelo, EntradaErronea)
          "Error: el valor 1e400 de la etiqueta barras: está fuera del rango de los números reales"},
         {base + "puntual: P 0 -1 0 1e400",
          "Error: el valor 1e400 de la etiqueta puntual: está fuera del rango de los números reales"},
-        {base + "puntual: Q 0 -1,5 0 2",
-         "Error: faltan datos en el bloque puntual: Q: tiene 1 de sus 3 números fijos; la lectura se detuvo en el "
-         "valor -1,5"},
+        {base + "puntual: Q 0 -1,5 0 2", "Error: faltan datos en el bloque puntual: Q: tiene 1 de sus 3 "
+                                         "números fijos; la lectura se detuvo en el "
+                                         "valor -1,5"},
         // Tokens echoed from the file reach the console with their control
         // bytes made visible and cut after 60 bytes.
         {base + "combo: \x1b[2J", "Error: el combo \\x1b[2J no tiene ningún par de factor y caso de carga"},
@@ -564,8 +582,8 @@ TEST(LecturaModelo, EjemplosSeLeenSinErrores)
         int combos;
     };
     const Caso casos[] = {
-        {"voladizo.txt", 2, 1, 2},     {"vigaContinua.txt", 3, 2, 1}, {"portico.txt", 5, 4, 2},
-        {"cercha.txt", 3, 3, 1},       {"articulacionResorte.txt", 3, 2, 1},
+        {"voladizo.txt", 2, 1, 2}, {"vigaContinua.txt", 3, 2, 1},        {"portico.txt", 5, 4, 2},
+        {"cercha.txt", 3, 3, 1},   {"articulacionResorte.txt", 3, 2, 1},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.archivo);
@@ -597,7 +615,8 @@ TEST(Arranque, UnModeloSinBarrasOSinCombosDiceQueNoSeAnaliza)
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.texto);
         nombreArchivo = archivoTemporal(c.texto);
-        const std::vector<std::string> fallas = lineasDeFalla(salidaDe([] { leerYAnalizarArchivo(pruebaDeCantidades::conPrueba); }));
+        const std::vector<std::string> fallas =
+            lineasDeFalla(salidaDe([] { leerYAnalizarArchivo(pruebaDeCantidades::conPrueba); }));
         EXPECT_FALSE(modeloAnalizado);
         if (c.linea.empty()) {
             EXPECT_FALSE(lecturaCorrecta);

@@ -38,14 +38,29 @@ TEST(LeerArchivo, TablaDeTokens)
     const double X = NAN;
     const double R = INFINITY;
     const Caso casos[] = {
-        {"1.5e3", true, 1500, 1},   {"-1.5e-3", true, -0.0015, -1}, {"-.5", true, -0.5, X},
-        {"2-1", true, 2, 2},        {"3e", true, 3, 3},             {"2.9", true, 2.9, 2},
-        {"e", true, X, X},          {"-", true, X, X},              {"+", true, X, X},
-        {".", true, X, X},          {"--", true, X, X},             {"1E5", false, 100000, 1},
-        {"1,5", false, 1, 1},       {"PP", false, X, X},            {"x1", false, X, X},
-        {"1e999", true, R, 1},      {"-1e400", true, R, -1},        {"1e-400", true, R, 1},
-        {"+7", true, 7, 7},         {"+-7", true, X, X},            {"inf", false, X, X},
-        {"99999999999", true, 99999999999.0, R},                   {"-99999999999", true, -99999999999.0, R},
+        {"1.5e3", true, 1500, 1},
+        {"-1.5e-3", true, -0.0015, -1},
+        {"-.5", true, -0.5, X},
+        {"2-1", true, 2, 2},
+        {"3e", true, 3, 3},
+        {"2.9", true, 2.9, 2},
+        {"e", true, X, X},
+        {"-", true, X, X},
+        {"+", true, X, X},
+        {".", true, X, X},
+        {"--", true, X, X},
+        {"1E5", false, 100000, 1},
+        {"1,5", false, 1, 1},
+        {"PP", false, X, X},
+        {"x1", false, X, X},
+        {"1e999", true, R, 1},
+        {"-1e400", true, R, -1},
+        {"1e-400", true, R, 1},
+        {"+7", true, 7, 7},
+        {"+-7", true, X, X},
+        {"inf", false, X, X},
+        {"99999999999", true, 99999999999.0, R},
+        {"-99999999999", true, -99999999999.0, R},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.token);
@@ -61,7 +76,8 @@ TEST(LeerArchivo, TablaDeTokens)
         const auto falla = [](double valor) { return !std::isfinite(valor); };
         const auto lineaError = [&](double valor, const std::string& rango) {
             const std::string inicio = "Error: el valor " + c.token + " de la etiqueta v: ";
-            return inicio + (std::isnan(valor) ? "no es un número válido" : "está fuera del rango " + rango) + "\n";
+            return inicio + (std::isnan(valor) ? "no es un número válido" : "está fuera del rango " + rango) +
+                   "\n";
         };
         EXPECT_EQ(real, falla(c.real) ? -1.0 : c.real);
         EXPECT_EQ(entero, falla(c.entero) ? -1 : static_cast<int>(c.entero));
@@ -96,8 +112,12 @@ TEST(LeerArchivo, TokensVisiblesEnLaConsola)
         {"VIGA", "VIGA"},
         {"secci\xc3\xb3n", "secci\xc3\xb3n"},
         {"\x1b[2J", "\\x1b[2J"},
-        {"a\x07\x7f" "b", "a\\x07\\x7fb"},
-        {"\xc2\x9b" "31m", "\\xc2\\x9b31m"},
+        {"a\x07\x7f"
+         "b",
+         "a\\x07\\x7fb"},
+        {"\xc2\x9b"
+         "31m",
+         "\\xc2\\x9b31m"},
         {"\xff\xc3", "\\xff\\xc3"},
         {sesenta, sesenta},
         {sesenta + "b", sesenta + "…"},
@@ -201,7 +221,8 @@ TEST(LeerArchivo, UnaTablaIncompletaNombraElValorQueLaDetuvo)
         std::string texto;
         std::string linea;
     };
-    const std::string detenida = "Faltan datos para completar la matriz nudos: la lectura se detuvo en el valor ";
+    const std::string detenida =
+        "Faltan datos para completar la matriz nudos: la lectura se detuvo en el valor ";
     const Caso casos[] = {
         {"nudos: 1 0 0 2 nan 0 barras: 1 1 2", detenida + "nan"},
         {"nudos: 1 0 0 2 inf 0", detenida + "inf"},
@@ -238,7 +259,8 @@ TEST(LeerArchivo, FinDeCorrida)
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.texto);
-        EXPECT_EQ(lectorDe(c.texto).getFinDeCorrida(c.texto.substr(0, c.texto.find(' ')), c.k, c.saltar), c.fin);
+        EXPECT_EQ(lectorDe(c.texto).getFinDeCorrida(c.texto.substr(0, c.texto.find(' ')), c.k, c.saltar),
+                  c.fin);
     }
 }
 
@@ -370,10 +392,10 @@ TEST(LeerArchivo, UnArchivoQueNoSeAbreSeNombraUnaVez)
             EXPECT_TRUE(lector.getFactoresEtiqueta("combo:", 1, 1).empty());
             EXPECT_TRUE(lector.getNombresDeFactores("combo:", 1, 1).empty());
         });
-        EXPECT_EQ(salida,
-                  "Error: no se puede abrir el archivo de datos " + ruta + "\n"
-                  "Advertencia: no se encontró ningún entero con etiqueta precision:\n"
-                  "Advertencia: no se encontró ningún real con etiqueta escalaM:\n");
+        EXPECT_EQ(salida, "Error: no se puede abrir el archivo de datos " + ruta +
+                              "\n"
+                              "Advertencia: no se encontró ningún entero con etiqueta precision:\n"
+                              "Advertencia: no se encontró ningún real con etiqueta escalaM:\n");
         EXPECT_FALSE(lector.getLecturaSinErrores());
     }
 }
@@ -437,7 +459,8 @@ TEST(LeerArchivo, UnArchivoDeSoloLecturaSeLee)
         {"getReal", [&] { EXPECT_EQ(lector.getReal("escalaM:"), 0.5); }},
         {"getString", [&] { EXPECT_EQ(lector.getString("combo:", 1), "C"); }},
         {"getMatriz", [&] { EXPECT_EQ(lector.getMatriz("nudos:", 3).rows(), 1); }},
-        {"getMatrizEtiquetaRepetida", [&] { EXPECT_EQ(lector.getMatrizEtiquetaRepetida("nudos:", 1, 0).size(), 3u); }},
+        {"getMatrizEtiquetaRepetida",
+         [&] { EXPECT_EQ(lector.getMatrizEtiquetaRepetida("nudos:", 1, 0).size(), 3u); }},
         {"getFactoresEtiqueta", [&] { EXPECT_EQ(lector.getFactoresEtiqueta("combo:", 1, 1).size(), 1u); }},
         {"getNombresDeFactores", [&] { EXPECT_EQ(lector.getNombresDeFactores("combo:", 1, 1).size(), 1u); }},
         {"getFinDeCorrida", [&] { EXPECT_EQ(lector.getFinDeCorrida("nudos:", 1, 0), ""); }},

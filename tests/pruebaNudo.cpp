@@ -54,7 +54,10 @@ TEST(Nudo, CombosSumanLasCargasFactorizadasDeCadaCaso)
 {
     objNudo2d n = nudoConCargas();
     combinar(n);
-    struct Caso { int c; double px, py, mz; };
+    struct Caso {
+        int c;
+        double px, py, mz;
+    };
     for (const Caso& k : {Caso{0, 12.0, -10.8, 2.4}, Caso{1, 10.0, -5.0, 2.0}}) {
         SCOPED_TRACE(k.c);
         EXPECT_NEAR(n.getPxCombo(k.c), k.px, 1e-12);

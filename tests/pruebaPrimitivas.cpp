@@ -12,9 +12,9 @@
 
 #include "globales.h"
 #include "modeloPrueba.h"
+#include "ventanaPrueba.h"
 #include "viewer/elementosPlot.h"
 #include "viewer/interruptores.h"
-#include "ventanaPrueba.h"
 
 namespace {
 
@@ -183,13 +183,11 @@ TEST_P(Flecha, LaPuntaEstaEnLaCabeza)
     EXPECT_TRUE(im.hayCerca(tinta, proyectar((xc + xp) / 2, (yc + yp) / 2), 1));
 }
 
-INSTANTIATE_TEST_SUITE_P(Direcciones, Flecha,
-                         ::testing::Values(std::array<double, 4>{-8, 0, 8, 0},
-                                           std::array<double, 4>{8, 2, -8, 2},
-                                           std::array<double, 4>{0, 8, 0, -8},
-                                           std::array<double, 4>{-3, -7, -3, 7},
-                                           std::array<double, 4>{-6, -6, 6, 6},
-                                           std::array<double, 4>{6, -6, -6, 6}));
+INSTANTIATE_TEST_SUITE_P(
+    Direcciones, Flecha,
+    ::testing::Values(std::array<double, 4>{-8, 0, 8, 0}, std::array<double, 4>{8, 2, -8, 2},
+                      std::array<double, 4>{0, 8, 0, -8}, std::array<double, 4>{-3, -7, -3, 7},
+                      std::array<double, 4>{-6, -6, 6, 6}, std::array<double, 4>{6, -6, -6, 6}));
 
 TEST_F(Primitivas, UnaFlechaSinLongitudNoDibujaNada)
 {
@@ -224,7 +222,8 @@ TEST_F(Primitivas, ElCirculoCompletoEsUnDecagonoCerrado)
     }
     // The side between two vertices is a straight chord, inside the circle.
     const double medio = 5.0 * std::cos(18.0 * PI / 180.0);
-    EXPECT_TRUE(im.hayCerca(tinta, proyectar(medio * std::cos(18.0 * PI / 180.0), medio * std::sin(18.0 * PI / 180.0)), 1));
+    EXPECT_TRUE(im.hayCerca(
+        tinta, proyectar(medio * std::cos(18.0 * PI / 180.0), medio * std::sin(18.0 * PI / 180.0)), 1));
 }
 
 // Where a label's ink lies along x, in model units, for a given alignment.
@@ -262,15 +261,16 @@ TEST_P(Alineacion, ElTextoOcupaSusCeldasDesdeElAncla)
     EXPECT_LE(caja.yMaximo, proyectar(x, y + h).y + 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Formatos, Alineacion,
-    ::testing::Values(Numero{"izquierda", drawNumFloat, -2.5, 1, 4, 0.0},
-                      Numero{"derecha", drawNumFloatRight, -2.5, 1, 4, 4.0},
-                      Numero{"centro", drawNumFloatCenter, -2.5, 1, 4, 2.0},
-                      Numero{"redondeo", drawNumFloat, 3.14159, 3, 5, 0.0},
-                      Numero{"exponente", drawNumSci, 1234.5, 2, 8, 0.0},
-                      Numero{"sinDecimales", drawNumFloat, 7.0, 0, 1, 0.0}),
-    [](const ::testing::TestParamInfo<Numero>& info) { return std::string(info.param.nombre); });
+INSTANTIATE_TEST_SUITE_P(Formatos, Alineacion,
+                         ::testing::Values(Numero{"izquierda", drawNumFloat, -2.5, 1, 4, 0.0},
+                                           Numero{"derecha", drawNumFloatRight, -2.5, 1, 4, 4.0},
+                                           Numero{"centro", drawNumFloatCenter, -2.5, 1, 4, 2.0},
+                                           Numero{"redondeo", drawNumFloat, 3.14159, 3, 5, 0.0},
+                                           Numero{"exponente", drawNumSci, 1234.5, 2, 8, 0.0},
+                                           Numero{"sinDecimales", drawNumFloat, 7.0, 0, 1, 0.0}),
+                         [](const ::testing::TestParamInfo<Numero>& info) {
+                             return std::string(info.param.nombre);
+                         });
 
 // A number of decimals beyond the usable range draws the same label as the
 // nearest count within it.

@@ -95,10 +95,7 @@ std::string leer(const std::string& ruta)
     return s.str();
 }
 
-std::string reporte()
-{
-    return leer("resultados.txt");
-}
+std::string reporte() { return leer("resultados.txt"); }
 
 std::vector<std::string> lineas(const std::string& texto)
 {
@@ -181,8 +178,7 @@ struct Extremos {
 // The end-force blocks, member by member and combination by combination.
 void esperarExtremos(const std::string& texto, const std::vector<Extremos>& esperados)
 {
-    const char* const rotulos[] = {"N_inicio: ", "N_fin: ",    "V_inicio: ",
-                                   "V_fin: ",    "M_inicio: ", "M_fin: "};
+    const char* const rotulos[] = {"N_inicio: ", "N_fin: ", "V_inicio: ", "V_fin: ", "M_inicio: ", "M_fin: "};
     for (int k = 0; k < 6; ++k) {
         SCOPED_TRACE(rotulos[k]);
         const auto valores = valoresDe(texto, rotulos[k]);
@@ -209,39 +205,38 @@ TEST_F(Reporte, ComienzoDelEjemplo)
     modeloEjemplo();
     ASSERT_TRUE(modeloAnalizado);
     funcionImprimirResultados();
-    const std::string esperado =
-        "#Nudo CoordX coordY\n"
-        "1 0 0\n"
-        "2 3 0\n"
-        "\n"
-        "\n"
-        "Apoyado = 1; sin Apoyo = 0\n"
-        "#Nudo | ApoyoX | ApoyoY | giro\n"
-        "1 1 1 1\n"
-        "2 0 0 0\n"
-        "\n"
-        "\n"
-        "Matrices de Rigidez de Barras\n"
-        "#_barra: 1\n"
-        "nudo_Inicio: 1\n"
-        "nudo_final: 2\n"
-        "longitud: 3\n"
-        "angulo: 0\n"
-        "Area: 0.1\n"
-        "Inercia: 0.03\n"
-        "modE: 900\n"
-        "grados_de_libertad: 1 2 3 4 5 6\n"
-        "Matriz_de_Rigidez:\n"
-        " 30   0   0 -30   0   0\n"
-        "  0  12  18   0 -12  18\n"
-        "  0  18  36   0 -18  18\n"
-        "-30   0   0  30   0   0\n"
-        "  0 -12 -18   0  12 -18\n"
-        "  0  18  18   0 -18  36\n"
-        "\n"
-        "\n"
-        "\n"
-        "MATRIZ DE RIGIDEZ DE TODA LA ESTRUCTURA: \n";
+    const std::string esperado = "#Nudo CoordX coordY\n"
+                                 "1 0 0\n"
+                                 "2 3 0\n"
+                                 "\n"
+                                 "\n"
+                                 "Apoyado = 1; sin Apoyo = 0\n"
+                                 "#Nudo | ApoyoX | ApoyoY | giro\n"
+                                 "1 1 1 1\n"
+                                 "2 0 0 0\n"
+                                 "\n"
+                                 "\n"
+                                 "Matrices de Rigidez de Barras\n"
+                                 "#_barra: 1\n"
+                                 "nudo_Inicio: 1\n"
+                                 "nudo_final: 2\n"
+                                 "longitud: 3\n"
+                                 "angulo: 0\n"
+                                 "Area: 0.1\n"
+                                 "Inercia: 0.03\n"
+                                 "modE: 900\n"
+                                 "grados_de_libertad: 1 2 3 4 5 6\n"
+                                 "Matriz_de_Rigidez:\n"
+                                 " 30   0   0 -30   0   0\n"
+                                 "  0  12  18   0 -12  18\n"
+                                 "  0  18  36   0 -18  18\n"
+                                 "-30   0   0  30   0   0\n"
+                                 "  0 -12 -18   0  12 -18\n"
+                                 "  0  18  18   0 -18  36\n"
+                                 "\n"
+                                 "\n"
+                                 "\n"
+                                 "MATRIZ DE RIGIDEZ DE TODA LA ESTRUCTURA: \n";
     EXPECT_EQ(reporte().substr(0, esperado.size()), esperado);
 }
 
@@ -274,8 +269,8 @@ TEST_F(Reporte, FilaDeDosCombosAlineadaEnSuLinea)
     funcionImprimirResultados();
     // Lines around it hold only zeros and keep their own width.
     const std::string texto = reporte();
-    esperarLineas(texto, {"F1:     5 -12.5", "F4:     5 -12.5", "f_paralela_inicio:     5 -12.5",
-                          "F2: 0 0", "q_perpend_inicio: 0 0"});
+    esperarLineas(texto, {"F1:     5 -12.5", "F4:     5 -12.5", "f_paralela_inicio:     5 -12.5", "F2: 0 0",
+                          "q_perpend_inicio: 0 0"});
 }
 
 TEST_F(Reporte, BloquesDeExtremosPorCombo)
@@ -290,8 +285,8 @@ TEST_F(Reporte, BloquesDeExtremosPorCombo)
         ++i;
     }
     ASSERT_LT(i + 17, ls.size());
-    const std::vector<std::string> rotulos = {"N_inicio: ", "N_fin: ", "V_inicio: ",
-                                              "V_fin: ",    "M_inicio: ", "M_fin: "};
+    const std::vector<std::string> rotulos = {
+        "N_inicio: ", "N_fin: ", "V_inicio: ", "V_fin: ", "M_inicio: ", "M_fin: "};
     for (int c = 0; c < 2; ++c) {
         const std::size_t base = i + 1 + 8 * c;
         EXPECT_EQ(ls[base], "#_barra: 7");
@@ -318,8 +313,8 @@ TEST_F(Reporte, FormasFijaYExponencial)
     barraNueva(1, 0, 1, 1.5e7, 0.0001, 2.1e8);
     resolver({{"C1", 1.0, "nada"}});
     funcionImprimirResultados();
-    esperarLineas(reporte(), {"1 0.0001 0", "2 123.457 2.5e-05", "Area: 1.5e+07", "Inercia: 0.0001",
-                              "modE: 2.1e+08"});
+    esperarLineas(reporte(),
+                  {"1 0.0001 0", "2 123.457 2.5e-05", "Area: 1.5e+07", "Inercia: 0.0001", "modE: 2.1e+08"});
 }
 
 // One node held by springs 100, 200 and 400 and loaded (50, -20, 8): every
@@ -332,41 +327,40 @@ TEST_F(Reporte, ModeloSinBarrasSoloEncabezados)
     resolver({{"C1", 1.0, "P"}});
     ASSERT_TRUE(modeloAnalizado);
     funcionImprimirResultados();
-    const std::string esperado =
-        "#Nudo CoordX coordY\n"
-        "4 1 2\n"
-        "\n\n"
-        "Apoyado = 1; sin Apoyo = 0\n"
-        "#Nudo | ApoyoX | ApoyoY | giro\n"
-        "4 0 0 0\n"
-        "\n\n"
-        "Matrices de Rigidez de Barras\n"
-        "\n\n"
-        "MATRIZ DE RIGIDEZ DE TODA LA ESTRUCTURA: \n"
-        "100   0   0\n"
-        "  0 200   0\n"
-        "  0   0 400\n"
-        "\n\n"
-        "CARGAS DISTRIBUIDAS LOCALES PARA CADA BARRA:\n"
-        "\n\n"
-        "CARGAS EQUIVALENTES LOCALES Y GLOBALES PARA CADA BARRA:\n"
-        "\n\n"
-        "VECTOR DE CARGAS DE TODA LA ESTRUCTURA\n"
-        " 50\n"
-        "-20\n"
-        "  8\n"
-        "\n\n"
-        "VECTOR DE DESPLAZAMIENTOS\n"
-        " 0.5\n"
-        "-0.1\n"
-        "0.02\n"
-        "\n\n"
-        "VECTOR DE DESPLAZAMIENTOS GLOBALES Y LOCALES PARA CADA BARRA\n"
-        "\n\n"
-        "CONSTANTES DE INTEGRACIÓN DE CADA BARRA:\n"
-        "\n\n"
-        "SOLICITACIONES DE CADA BARRA EN LOS EXTREMOS:\n"
-        "\n\n";
+    const std::string esperado = "#Nudo CoordX coordY\n"
+                                 "4 1 2\n"
+                                 "\n\n"
+                                 "Apoyado = 1; sin Apoyo = 0\n"
+                                 "#Nudo | ApoyoX | ApoyoY | giro\n"
+                                 "4 0 0 0\n"
+                                 "\n\n"
+                                 "Matrices de Rigidez de Barras\n"
+                                 "\n\n"
+                                 "MATRIZ DE RIGIDEZ DE TODA LA ESTRUCTURA: \n"
+                                 "100   0   0\n"
+                                 "  0 200   0\n"
+                                 "  0   0 400\n"
+                                 "\n\n"
+                                 "CARGAS DISTRIBUIDAS LOCALES PARA CADA BARRA:\n"
+                                 "\n\n"
+                                 "CARGAS EQUIVALENTES LOCALES Y GLOBALES PARA CADA BARRA:\n"
+                                 "\n\n"
+                                 "VECTOR DE CARGAS DE TODA LA ESTRUCTURA\n"
+                                 " 50\n"
+                                 "-20\n"
+                                 "  8\n"
+                                 "\n\n"
+                                 "VECTOR DE DESPLAZAMIENTOS\n"
+                                 " 0.5\n"
+                                 "-0.1\n"
+                                 "0.02\n"
+                                 "\n\n"
+                                 "VECTOR DE DESPLAZAMIENTOS GLOBALES Y LOCALES PARA CADA BARRA\n"
+                                 "\n\n"
+                                 "CONSTANTES DE INTEGRACIÓN DE CADA BARRA:\n"
+                                 "\n\n"
+                                 "SOLICITACIONES DE CADA BARRA EN LOS EXTREMOS:\n"
+                                 "\n\n";
     EXPECT_EQ(reporte(), esperado);
 }
 
@@ -577,19 +571,18 @@ TEST_F(Reporte, TablaDeApoyosConNumerosDeUsuario)
     nudo[0].setCargaPuntual("P", 0, -1, 0);
     resolver({{"C1", 1.0, "P"}});
     funcionImprimirResultados();
-    const std::string esperado =
-        "#Nudo CoordX coordY\n"
-        "30 0 0\n"
-        "7 3 0\n"
-        "12 6 0\n"
-        "\n\n"
-        "Apoyado = 1; sin Apoyo = 0\n"
-        "#Nudo | ApoyoX | ApoyoY | giro\n"
-        "30 0 0 0\n"
-        "7 1 1 1\n"
-        "12 1 1 0\n"
-        "\n\n"
-        "Matrices de Rigidez de Barras\n";
+    const std::string esperado = "#Nudo CoordX coordY\n"
+                                 "30 0 0\n"
+                                 "7 3 0\n"
+                                 "12 6 0\n"
+                                 "\n\n"
+                                 "Apoyado = 1; sin Apoyo = 0\n"
+                                 "#Nudo | ApoyoX | ApoyoY | giro\n"
+                                 "30 0 0 0\n"
+                                 "7 1 1 1\n"
+                                 "12 1 1 0\n"
+                                 "\n\n"
+                                 "Matrices de Rigidez de Barras\n";
     EXPECT_EQ(reporte().substr(0, esperado.size()), esperado);
 }
 

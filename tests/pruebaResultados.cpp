@@ -10,8 +10,8 @@
 
 #include "globales.h"
 #include "modeloPrueba.h"
-#include "viewer/elementosPlot.h"
 #include "ventanaPrueba.h"
+#include "viewer/elementosPlot.h"
 
 namespace {
 
@@ -116,8 +116,8 @@ Caja tintaEn(const Imagen& im, Color c, double x0, double y0, double x1, double 
 {
     const PuntoVentana a = proyectar(x0, y0);
     const PuntoVentana b = proyectar(x1, y1);
-    return im.buscar(c, pixelDe(std::min(a.x, b.x)), pixelDe(std::min(a.y, b.y)),
-                     pixelDe(std::max(a.x, b.x)), pixelDe(std::max(a.y, b.y)));
+    return im.buscar(c, pixelDe(std::min(a.x, b.x)), pixelDe(std::min(a.y, b.y)), pixelDe(std::max(a.x, b.x)),
+                     pixelDe(std::max(a.y, b.y)));
 }
 
 }  // namespace
@@ -278,8 +278,8 @@ TEST_P(EtiquetasGiradas, LaEtiquetaDeInicioSeLeeDerecha)
     const double total = a + (caso.girado ? PI : 0.0);
     const double cx = 2.5 * anchoCaracter(1.0);
     const double cy = 0.33;
-    const PuntoVentana centro =
-        proyectar(ax + cx * std::cos(total) - cy * std::sin(total), ay + cx * std::sin(total) + cy * std::cos(total));
+    const PuntoVentana centro = proyectar(ax + cx * std::cos(total) - cy * std::sin(total),
+                                          ay + cx * std::sin(total) + cy * std::cos(total));
     const double tolerancia = 0.4 / unidadesPorPixel();
     EXPECT_NEAR((rotulo.xMinimo + rotulo.xMaximo) / 2.0, centro.x, tolerancia);
     EXPECT_NEAR((rotulo.yMinimo + rotulo.yMaximo) / 2.0, centro.y, tolerancia);
@@ -314,7 +314,8 @@ TEST_F(Resultados, LaDeformadaPasaPorLaFlechaDeLaViga)
     const double t = escalaTexto;
     EXPECT_TRUE(im.hayCerca(deformada, proyectar(L + 0.5 * s, 0), 0));
     for (int fila = 1; fila >= -2; --fila) {
-        EXPECT_GT(tintaEn(im, textoDeformada, L + r, fila * t + 0.05, L + r + 5, (fila + 0.8) * t).cantidad, 0)
+        EXPECT_GT(tintaEn(im, textoDeformada, L + r, fila * t + 0.05, L + r + 5, (fila + 0.8) * t).cantidad,
+                  0)
             << "fila " << fila;
     }
 }

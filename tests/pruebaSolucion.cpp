@@ -111,8 +111,9 @@ double resultado(int n, Magnitud que, int direccion, int c)
 {
     objNudo2d& k = nudo[n];
     if (que == desplazamiento) {
-        return direccion == 0 ? k.getDesplazamientoX(c)
-                              : direccion == 1 ? k.getDesplazamientoY(c) : k.getGiroZ(c);
+        return direccion == 0   ? k.getDesplazamientoX(c)
+               : direccion == 1 ? k.getDesplazamientoY(c)
+                                : k.getGiroZ(c);
     }
     return direccion == 0 ? k.getReaccionX(c) : direccion == 1 ? k.getReaccionY(c) : k.getReaccionM(c);
 }
@@ -293,11 +294,10 @@ void comprobarFormas(Eigen::Index gdl, Eigen::Index libres, Eigen::Index combos)
         const Eigen::MatrixXd& matriz;
         Eigen::Index filas, columnas;
     };
-    const Forma formas[] = {
-        {"kEstructura", kEstructura, gdl, gdl}, {"pCombo", pCombo, gdl, combos},
-        {"kLL", kLL, libres, libres},           {"pL", pL, libres, combos},
-        {"uLibres", uLibres, libres, combos},   {"u", u, gdl, combos},
-        {"reacciones", reacciones, gdl, combos}};
+    const Forma formas[] = {{"kEstructura", kEstructura, gdl, gdl}, {"pCombo", pCombo, gdl, combos},
+                            {"kLL", kLL, libres, libres},           {"pL", pL, libres, combos},
+                            {"uLibres", uLibres, libres, combos},   {"u", u, gdl, combos},
+                            {"reacciones", reacciones, gdl, combos}};
     for (const Forma& f : formas) {
         SCOPED_TRACE(f.nombre);
         EXPECT_EQ(f.matriz.rows(), f.filas);
@@ -325,10 +325,12 @@ std::vector<Caso> casosCerrados()
 {
     const double vVoladizo = -P * std::pow(Lv, 3) / (3 * EI);
     const double gVoladizo = -P * Lv * Lv / (2 * EI);
-    const std::vector<Valor> voladizoEsperado = {
-        {1, desplazamiento, 0, 0.0}, {1, desplazamiento, 1, vVoladizo},
-        {1, desplazamiento, 2, gVoladizo}, {0, reaccion, 0, 0.0},
-        {0, reaccion, 1, P}, {0, reaccion, 2, P * Lv}};
+    const std::vector<Valor> voladizoEsperado = {{1, desplazamiento, 0, 0.0},
+                                                 {1, desplazamiento, 1, vVoladizo},
+                                                 {1, desplazamiento, 2, gVoladizo},
+                                                 {0, reaccion, 0, 0.0},
+                                                 {0, reaccion, 1, P},
+                                                 {0, reaccion, 2, P * Lv}};
 
     Modelo cargaEnApoyo = voladizo(1);
     cargaEnApoyo.cargasNudo.push_back({0, "D", 5, 3, 7});
@@ -351,47 +353,78 @@ std::vector<Caso> casosCerrados()
     return {
         {"voladizo", voladizo(1), voladizoEsperado, {0, -P, -P * Lv}},
         {"apoyoDeCodigo2", voladizo(2), voladizoEsperado, {0, -P, -P * Lv}},
-        {"cargaSobreElApoyo", cargaEnApoyo,
-         {{1, desplazamiento, 1, vVoladizo}, {1, desplazamiento, 2, gVoladizo},
-          {0, reaccion, 0, -5.0}, {0, reaccion, 1, P - 3}, {0, reaccion, 2, P * Lv - 7}},
+        {"cargaSobreElApoyo",
+         cargaEnApoyo,
+         {{1, desplazamiento, 1, vVoladizo},
+          {1, desplazamiento, 2, gVoladizo},
+          {0, reaccion, 0, -5.0},
+          {0, reaccion, 1, P - 3},
+          {0, reaccion, 2, P * Lv - 7}},
          {5, 3 - P, 7 - P * Lv}},
-        {"vigaApuntalada", apuntalada(),
-         {{1, reaccion, 1, 3 * w * Lt / 8}, {0, reaccion, 1, 5 * w * Lt / 8},
-          {0, reaccion, 2, w * Lt * Lt / 8}, {1, desplazamiento, 2, gApuntalada}},
+        {"vigaApuntalada",
+         apuntalada(),
+         {{1, reaccion, 1, 3 * w * Lt / 8},
+          {0, reaccion, 1, 5 * w * Lt / 8},
+          {0, reaccion, 2, w * Lt * Lt / 8},
+          {1, desplazamiento, 2, gApuntalada}},
          {0, -w * Lt, -w * Lt * Lt / 2}},
-        {"vigaContinua", continua(),
-         {{1, reaccion, 1, 1.25 * w * Lt}, {0, reaccion, 1, 0.375 * w * Lt},
-          {2, reaccion, 1, 0.375 * w * Lt}, {1, desplazamiento, 2, 0.0},
-          {0, desplazamiento, 2, -gApuntalada}, {2, desplazamiento, 2, gApuntalada}},
+        {"vigaContinua",
+         continua(),
+         {{1, reaccion, 1, 1.25 * w * Lt},
+          {0, reaccion, 1, 0.375 * w * Lt},
+          {2, reaccion, 1, 0.375 * w * Lt},
+          {1, desplazamiento, 2, 0.0},
+          {0, desplazamiento, 2, -gApuntalada},
+          {2, desplazamiento, 2, gApuntalada}},
          {0, -2 * w * Lt, -2 * w * Lt * Lt}},
-        {"cercha", cercha(),
-         {{1, desplazamiento, 0, (2 * Pc / 3) * 8 / EA}, {2, desplazamiento, 0, (2 * Pc / 3) * 4 / EA},
-          {2, desplazamiento, 1, -10.5 * Pc / EA}, {0, desplazamiento, 2, 0.0},
-          {2, desplazamiento, 2, 0.0}, {0, reaccion, 1, Pc / 2}, {1, reaccion, 1, Pc / 2}},
+        {"cercha",
+         cercha(),
+         {{1, desplazamiento, 0, (2 * Pc / 3) * 8 / EA},
+          {2, desplazamiento, 0, (2 * Pc / 3) * 4 / EA},
+          {2, desplazamiento, 1, -10.5 * Pc / EA},
+          {0, desplazamiento, 2, 0.0},
+          {2, desplazamiento, 2, 0.0},
+          {0, reaccion, 1, Pc / 2},
+          {1, reaccion, 1, Pc / 2}},
          {0, -Pc, -4 * Pc}},
-        {"vigaSobreResorte", resorte,
-         {{1, desplazamiento, 1, -P / (2 * kTip)}, {1, reaccion, 1, P / 2},
-          {0, reaccion, 1, P / 2}, {0, reaccion, 2, P / 2 * Lv},
+        {"vigaSobreResorte",
+         resorte,
+         {{1, desplazamiento, 1, -P / (2 * kTip)},
+          {1, reaccion, 1, P / 2},
+          {0, reaccion, 1, P / 2},
+          {0, reaccion, 2, P / 2 * Lv},
           {1, desplazamiento, 2, -(P / 2) * Lv * Lv / (2 * EI)}},
          {0, -P, -P * Lv}},
-        {"nudoConTodasLasBarrasArticuladas", nudoArticulado(),
-         {{1, desplazamiento, 0, uxArticulado}, {1, desplazamiento, 1, -Pj / kY},
-          {1, desplazamiento, 2, 0.0}, {0, reaccion, 0, RxColumna}, {0, reaccion, 2, -h * RxColumna}},
+        {"nudoConTodasLasBarrasArticuladas",
+         nudoArticulado(),
+         {{1, desplazamiento, 0, uxArticulado},
+          {1, desplazamiento, 1, -Pj / kY},
+          {1, desplazamiento, 2, 0.0},
+          {0, reaccion, 0, RxColumna},
+          {0, reaccion, 2, -h * RxColumna}},
          {H, -Pj, -h * H}},
-        {"barraColgadaVertical", barraColgada(0, -Lv, 0, -P),
+        {"barraColgadaVertical",
+         barraColgada(0, -Lv, 0, -P),
          {{1, desplazamiento, 1, -P * Lv / EA}, {1, desplazamiento, 0, 0.0}, {0, reaccion, 1, P}},
          {0, -P, 0}},
-        {"barraColgadaHaciaLaIzquierda", barraColgada(-Lv, 0, -P, 0),
+        {"barraColgadaHaciaLaIzquierda",
+         barraColgada(-Lv, 0, -P, 0),
          {{1, desplazamiento, 0, -P * Lv / EA}, {1, desplazamiento, 1, 0.0}, {0, reaccion, 0, P}},
          {-P, 0, 0}},
         // Its swing across the axis is free: only the reactions, which
         // follow from the stretch, are determined.
-        {"barraInclinadaCargadaSegunSuEje", barraColgada(3, 4, 0.6 * P, 0.8 * P),
+        {"barraInclinadaCargadaSegunSuEje",
+         barraColgada(3, 4, 0.6 * P, 0.8 * P),
          {{0, reaccion, 0, -0.6 * P}, {0, reaccion, 1, -0.8 * P}},
          {0.6 * P, 0.8 * P, 0}},
-        {"sinBarras", soloResortes,
-         {{0, desplazamiento, 0, 0.1}, {0, desplazamiento, 1, -0.1}, {0, desplazamiento, 2, 0.1},
-          {0, reaccion, 0, -10}, {0, reaccion, 1, 20}, {0, reaccion, 2, -5}},
+        {"sinBarras",
+         soloResortes,
+         {{0, desplazamiento, 0, 0.1},
+          {0, desplazamiento, 1, -0.1},
+          {0, desplazamiento, 2, 0.1},
+          {0, reaccion, 0, -10},
+          {0, reaccion, 1, 20},
+          {0, reaccion, 2, -5}},
          {10, -20, 5}},
     };
 }
@@ -534,9 +567,11 @@ TEST(Solucion, ModelosQueNoSeResuelven)
         {"barraHaciaNudoInexistente", [] { barra[0].setNudoFinal(2, Lv, 0); },
          "La barra 10 une nudos que no están en la tabla de nudos" + fin},
         {"masCombosQueLosDeLaBarra", [] { noCombos = 2; },
-         "La cantidad de combos de la barra 10 no es igual a la cantidad de combos en Ingreso de Datos" + fin},
+         "La cantidad de combos de la barra 10 no es igual a la cantidad de combos en Ingreso de Datos" +
+             fin},
         {"barraConUnComboDeMas", [] { barra[0].setCombo("C2", 1.0, "D"); },
-         "La cantidad de combos de la barra 10 no es igual a la cantidad de combos en Ingreso de Datos" + fin},
+         "La cantidad de combos de la barra 10 no es igual a la cantidad de combos en Ingreso de Datos" +
+             fin},
         {"nudoSinCombos",
          [] {
              nudo[1] = objNudo2d();
@@ -572,7 +607,8 @@ TEST(Solucion, UnModeloQueNoCabeEnMemoriaNoSeResuelve)
     Modelo m;
     m.nudos.assign(300000, Nudo{0, 0});
     m.combos.clear();
-    EXPECT_EQ(resolver(m), "No hay memoria suficiente para las matrices de la estructura; no se resuelve la estructura\n");
+    EXPECT_EQ(resolver(m),
+              "No hay memoria suficiente para las matrices de la estructura; no se resuelve la estructura\n");
     EXPECT_FALSE(modeloAnalizado);
     EXPECT_EQ(kEstructura.size(), 0);
 }

@@ -16,10 +16,10 @@
 #include "globales.h"
 #include "modeloPrueba.h"
 #include "salidaPrueba.h"
-#include "viewer/funcionPlot.h"
-#include "viewer/interruptores.h"
 #include "tecladoPrueba.h"
 #include "ventanaPrueba.h"
+#include "viewer/funcionPlot.h"
+#include "viewer/interruptores.h"
 
 // Last: Xlib defines macros that clash with names in the headers above.
 #include <X11/Xlib.h>
@@ -32,15 +32,14 @@ const int alto = altoVentana;
 
 // A beam from (0, 0) to (10, 0) under a downward load: framed, it runs
 // through the middle row of the window.
-const char* const viga =
-    "nudos: 1 0 0  2 10 0\n"
-    "barras: 1 1 2\n"
-    "apoyo: 1 1 1  1\n"
-    "apoyo: 0 1 0  2\n"
-    "seccionRectangular: S 0.3 0.5 2e7 0  1\n"
-    "distribuidaLocal: D 0 0 -10 -10  1\n"
-    "combo: C1 1 D\n"
-    "escalaM: 0.02\n";
+const char* const viga = "nudos: 1 0 0  2 10 0\n"
+                         "barras: 1 1 2\n"
+                         "apoyo: 1 1 1  1\n"
+                         "apoyo: 0 1 0  2\n"
+                         "seccionRectangular: S 0.3 0.5 2e7 0  1\n"
+                         "distribuidaLocal: D 0 0 -10 -10  1\n"
+                         "combo: C1 1 D\n"
+                         "escalaM: 0.02\n";
 
 const Color gris = {128, 128, 128};
 const Color momento = {179, 51, 0};
@@ -66,7 +65,7 @@ public:
                 destino[1] = (p >> 8) & 0xff;
                 destino[2] = p & 0xff;
             }
-}
+        }
         XDestroyImage(imagen);
     }
     bool es(int x, int y, Color c) const
@@ -81,8 +80,8 @@ public:
         for (int y = 0; y < alto; ++y) {
             if (es(x, y, c)) {
                 f.push_back(y);
-}
-}
+            }
+        }
         return f;
     }
     int cuenta(Color c) const
@@ -91,8 +90,8 @@ public:
         for (int y = 0; y < alto; ++y) {
             for (int x = 0; x < ancho; ++x) {
                 n += es(x, y, c) ? 1 : 0;
-}
-}
+            }
+        }
         return n;
     }
 
@@ -105,8 +104,8 @@ bool cerca(const std::vector<int>& filas, int fila)
     for (int y : filas) {
         if (std::abs(y - fila) <= 2) {
             return true;
-}
-}
+        }
+    }
     return false;
 }
 
@@ -210,9 +209,9 @@ bool hayCerca(const Pantalla& imagen, PuntoVentana p, Color c, int radio)
         for (int i = std::max(x - radio, 0); i <= std::min(x + radio, ancho - 1); ++i) {
             if (imagen.es(i, j, c)) {
                 return true;
-}
-}
-}
+            }
+        }
+    }
     return false;
 }
 
@@ -254,7 +253,7 @@ TEST_F(Ventana, CualquierTamanoSeVeAlAbrirYTrasCienPasosDeRueda)
             EXPECT_TRUE(hayCerca(imagen, {ancho / 2.0, alto / 2.0}, gris, 2)) << caso.nombre << ", " << pasos;
             EXPECT_GT(imagen.cuenta(verdePanel), 0) << "el panel de texto: " << caso.nombre << ", " << pasos;
         }
-}
+    }
 }
 
 namespace {
@@ -308,20 +307,18 @@ TEST_F(Ventana, LasBarrasSinSusDosNudosNoSeDibujan)
 
 namespace {
 
-const char* const portico =
-    "nudos: 1 0 0  2 0 4  3 6 4\n"
-    "barras: 1 1 2  2 2 3\n"
-    "apoyo: 1 1 1  1\n"
-    "apoyo: 0 1 0  3\n"
-    "seccionRectangular: S 0.3 0.5 2e7 0  1 2\n"
-    "puntual: W 10 0 0  2\n"
-    "distribuidaLocal: D 0 0 -20 -20  2\n"
-    "combo: C1 1 D\n"
-    "combo: C2 1.2 D 1 W\n"
-    "escalaM: 0.5\n";
+const char* const portico = "nudos: 1 0 0  2 0 4  3 6 4\n"
+                            "barras: 1 1 2  2 2 3\n"
+                            "apoyo: 1 1 1  1\n"
+                            "apoyo: 0 1 0  3\n"
+                            "seccionRectangular: S 0.3 0.5 2e7 0  1 2\n"
+                            "puntual: W 10 0 0  2\n"
+                            "distribuidaLocal: D 0 0 -20 -20  2\n"
+                            "combo: C1 1 D\n"
+                            "combo: C2 1.2 D 1 W\n"
+                            "escalaM: 0.5\n";
 
-const std::string bannerRecarga =
-    "\n\n\n------------------------Reinicio del programa------------------\n";
+const std::string bannerRecarga = "\n\n\n------------------------Reinicio del programa------------------\n";
 
 std::string reemplazar(std::string texto, const std::string& viejo, const std::string& nuevo)
 {

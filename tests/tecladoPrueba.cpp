@@ -6,10 +6,7 @@ int modificadoresElegidos = 0;
 
 namespace {
 
-int leerModificadoresElegidos()
-{
-    return modificadoresElegidos;
-}
+int leerModificadoresElegidos() { return modificadoresElegidos; }
 
 }  // namespace
 
@@ -23,5 +20,5 @@ void teclear(const std::string& teclas)
 {
     for (unsigned char tecla : teclas) {
         teclado(tecla, 0, 0);
-}
+    }
 }

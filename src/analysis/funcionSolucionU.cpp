@@ -181,10 +181,7 @@ void particionar()
 // together, so that loads, motions and stiffnesses compare whatever the
 // axes, and its rotation apart. A group is named by its first degree of
 // freedom.
-int grupo(int g)
-{
-    return g % 3 == 2 ? g : g - g % 3;
-}
+int grupo(int g) { return g % 3 == 2 ? g : g - g % 3; }
 
 double rigidezDelGrupo(int g)
 {
@@ -197,12 +194,10 @@ double rigidezDelGrupo(int g)
 // square of the rounding of its direction cosine (cos(π/2)² ≈ 4e-33 of its
 // own stiffness): a direction stiffened by less than this share of its
 // group has no stiffness.
-const double rigidezDeRedondeo = std::numeric_limits<double>::epsilon() * std::numeric_limits<double>::epsilon();
+const double rigidezDeRedondeo =
+    std::numeric_limits<double>::epsilon() * std::numeric_limits<double>::epsilon();
 
-bool sinRigidez(int i)
-{
-    return !(std::abs(kLL(i, i)) > rigidezDeRedondeo * rigidezDelGrupo(gdlLibres[i]));
-}
+bool sinRigidez(int i) { return !(std::abs(kLL(i, i)) > rigidezDeRedondeo * rigidezDelGrupo(gdlLibres[i])); }
 
 // Each stiffened direction is divided by the square root of its stiffness:
 // the scaled block has a unit diagonal, so the factorisation's decision
@@ -248,7 +243,8 @@ Eigen::MatrixXd modosNulos(const BloqueEscalado& bloque, const Eigen::FullPivLU<
     const Eigen::MatrixXd nulos = lu.kernel();
     for (Eigen::Index k = 0; k < nulos.cols(); ++k) {
         const Eigen::VectorXd z = nulos.col(k) / nulos.col(k).cwiseAbs().maxCoeff();
-        const Eigen::VectorXd modo = bloque.escala.cwiseProduct((z.array().abs() > redondeo).select(z, 0.0).matrix());
+        const Eigen::VectorXd modo =
+            bloque.escala.cwiseProduct((z.array().abs() > redondeo).select(z, 0.0).matrix());
         modos(bloque.rigidizadas, k) = modo / modo.cwiseAbs().maxCoeff();
     }
     return modos;
@@ -267,7 +263,8 @@ Eigen::MatrixXd resolverRigidizadas(const BloqueEscalado& bloque)
     // Eigen's triangular solve touches a first entry even of a right-hand
     // side without columns: with no combination there is nothing to solve.
     if (noCombos != 0) {
-        uLibres(bloque.rigidizadas, Eigen::all) = escala * lu.solve(escala * pL(bloque.rigidizadas, Eigen::all));
+        uLibres(bloque.rigidizadas, Eigen::all) =
+            escala * lu.solve(escala * pL(bloque.rigidizadas, Eigen::all));
     }
     return modosNulos(bloque, lu);
 }

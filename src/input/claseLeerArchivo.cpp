@@ -29,10 +29,7 @@ using archivoAbierto = std::unique_ptr<std::FILE, cerrarArchivo>;
 // Read only: the reader never writes the input file.
 archivoAbierto abrir(const std::string& ruta) { return archivoAbierto(std::fopen(ruta.c_str(), "rb")); }
 
-bool esBlanco(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
+bool esBlanco(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 
 bool esDigito(char c) { return c >= '0' && c <= '9'; }
 

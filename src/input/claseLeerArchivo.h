@@ -47,8 +47,10 @@ public:
     int getNoErrores() const;
 
 private:
-    template <class F> void recorrer(F&& alToken);
-    template <class F> void trasOcurrencia(const std::string& etiqueta, int k, int saltar, F&& alToken);
+    template <class F>
+    void recorrer(F&& alToken);
+    template <class F>
+    void trasOcurrencia(const std::string& etiqueta, int k, int saltar, F&& alToken);
     template <class F, class G>
     void recorrerCorridas(const std::string& etiqueta, F&& alNumero, G&& alDetenerse);
     template <class T, class F>

@@ -47,7 +47,10 @@ struct lectura {
 int errores(const lectura& l) { return l.archivo.getNoErrores(); }
 
 // A table is read wrong once a fault was reported since antes.
-void marcarTabla(lectura& l, tablaNumerada& t, int antes) { t.leidaBien = t.leidaBien && errores(l) == antes; }
+void marcarTabla(lectura& l, tablaNumerada& t, int antes)
+{
+    t.leidaBien = t.leidaBien && errores(l) == antes;
+}
 
 void anotarNombre(lectura& l, const std::string& nombre, bool esCaso)
 {
@@ -91,8 +94,8 @@ Eigen::MatrixXd leerTabla(lectura& l, tablaNumerada& t, const char* lineaCuenta,
     std::cout << lineaCuenta << cuenta << std::endl;
     const int veces = l.archivo.getNoEtiquetas(t.etiqueta);
     if (veces > 1) {
-        l.archivo.informarError(std::string("la etiqueta ") + t.etiqueta + " aparece " + std::to_string(veces) +
-                                " veces; la tabla se da una sola vez");
+        l.archivo.informarError(std::string("la etiqueta ") + t.etiqueta + " aparece " +
+                                std::to_string(veces) + " veces; la tabla se da una sola vez");
     }
     marcarTabla(l, t, antes);
     return tabla;
@@ -106,8 +109,8 @@ void construirPuntero(lectura& l, tablaNumerada& t, const Eigen::MatrixXd& tabla
     for (Eigen::Index j = 0; j < tabla.rows(); ++j) {
         const int numero = numeroUsuario(tabla(j, 0));
         if (numero < 0) {
-            l.archivo.informarError(std::string("número de ") + t.nombre + " no válido en la tabla " + t.etiqueta +
-                                    " " + texto(tabla(j, 0)));
+            l.archivo.informarError(std::string("número de ") + t.nombre + " no válido en la tabla " +
+                                    t.etiqueta + " " + texto(tabla(j, 0)));
             continue;
         }
         if (t.puntero.count(numero) != 0) {
@@ -130,8 +133,8 @@ int indiceDe(lectura& l, const tablaNumerada& t, double valor, const std::string
         return fila->second;
     }
     if (t.leidaBien && comprobar) {
-        l.archivo.informarError("la etiqueta " + etiqueta + " nombra el número de " + t.nombre + " " + texto(valor) +
-                                ", que no está en la tabla " + t.etiqueta);
+        l.archivo.informarError("la etiqueta " + etiqueta + " nombra el número de " + t.nombre + " " +
+                                texto(valor) + ", que no está en la tabla " + t.etiqueta);
     }
     return -1;
 }
@@ -200,6 +203,8 @@ struct tipoBloque {
 constexpr size_t campoDx = 2;
 constexpr size_t campoDy = 3;
 
+// One row per block kind, laid out as a table.
+// clang-format off
 const tipoBloque bloqueApoyo{"apoyo:", nombreBloque::ninguno, 3, "de apoyo fuera de rango", INT_MIN, INT_MAX};
 const tipoBloque bloqueResorte{
     "resorte:", nombreBloque::ninguno, 3, nullptr, 0, 0,
@@ -213,6 +218,7 @@ const tipoBloque bloqueArticulacion{"articulacion:", nombreBloque::ninguno, 2,
                                     "de articulación distintos de 0 y 1", 0, 1};
 const tipoBloque bloqueDistribuidaLocal{"distribuidaLocal:", nombreBloque::caso, 4};
 const tipoBloque bloqueDistribuidaGlobal{"distribuidaGlobal:", nombreBloque::caso, 4, nullptr, 0, 0, {}, true};
+// clang-format on
 const tipoBloque* const bloques[] = {
     &bloqueApoyo,           &bloqueResorte,      &bloquePuntual,          &bloqueSeccionRectangular,
     &bloqueSeccionGenerica, &bloqueArticulacion, &bloqueDistribuidaLocal, &bloqueDistribuidaGlobal,
@@ -249,12 +255,13 @@ bool codigosValidos(lectura& l, const bloqueLista& b, const tipoBloque& tipo)
     std::string valores;
     for (size_t i = 0; i < tipo.noFijos; ++i) {
         int codigo = 0;
-        validos = enteroTruncado(b.valores[i], codigo) && codigo >= tipo.minimo && codigo <= tipo.maximo && validos;
+        validos =
+            enteroTruncado(b.valores[i], codigo) && codigo >= tipo.minimo && codigo <= tipo.maximo && validos;
         valores += " " + texto(b.valores[i]);
     }
     if (!validos) {
-        l.archivo.informarError(std::string("códigos ") + tipo.codigosInvalidos + " en la etiqueta " + tipo.etiqueta +
-                                valores);
+        l.archivo.informarError(std::string("códigos ") + tipo.codigosInvalidos + " en la etiqueta " +
+                                tipo.etiqueta + valores);
     }
     return validos;
 }
@@ -284,8 +291,8 @@ bool dentroDeLimites(lectura& l, const bloqueLista& b, const tipoBloque& tipo, c
         if (campo.estricto ? valor > 0.0 : valor >= 0.0) {
             continue;
         }
-        l.archivo.informarError("el valor " + texto(valor) + " de " + campo.nombre + " del " + bloque(b, tipo) +
-                                (campo.estricto ? " no es mayor que 0" : " es negativo") +
+        l.archivo.informarError("el valor " + texto(valor) + " de " + campo.nombre + " del " +
+                                bloque(b, tipo) + (campo.estricto ? " no es mayor que 0" : " es negativo") +
                                 (conNombre(tipo) ? "" : destinos(b, tipo, t)));
         return false;
     }
@@ -297,13 +304,15 @@ bool direccionDefinida(lectura& l, const bloqueLista& b, const tipoBloque& tipo,
     if (!tipo.conDireccion || b.valores[campoDx] != 0.0 || b.valores[campoDy] != 0.0) {
         return true;
     }
-    l.archivo.informarError("la dirección (dx, dy) del " + bloque(b, tipo) + " es nula" + destinos(b, tipo, t));
+    l.archivo.informarError("la dirección (dx, dy) del " + bloque(b, tipo) + " es nula" +
+                            destinos(b, tipo, t));
     return false;
 }
 
 bool bloqueValido(lectura& l, const bloqueLista& b, const tipoBloque& tipo, const tablaNumerada& t, int k)
 {
-    return bloqueCompleto(l, b, tipo, k) && (tipo.codigosInvalidos == nullptr || codigosValidos(l, b, tipo)) &&
+    return bloqueCompleto(l, b, tipo, k) &&
+           (tipo.codigosInvalidos == nullptr || codigosValidos(l, b, tipo)) &&
            dentroDeLimites(l, b, tipo, t) && direccionDefinida(l, b, tipo, t);
 }
 
@@ -381,7 +390,8 @@ void leerCombos(lectura& l)
         const size_t noPares = std::min(factores.size(), casos.size());
         if (factores.size() > noPares) {
             l.archivo.informarError("al combo " + tokenVisible(nombre) +
-                                    " le falta el caso de carga de su último factor " + texto(factores.back()));
+                                    " le falta el caso de carga de su último factor " +
+                                    texto(factores.back()));
         }
         if (nombre.empty()) {
             l.archivo.informarError("la etiqueta combo: al final del archivo no tiene nombre");
@@ -436,8 +446,8 @@ void darExtremos(lectura& l, objBarra2d& b, const Eigen::MatrixXd& tabla, int r)
     b.setNudoFinalUsuario(numeroUsuario(tabla(r, 2)));
     l.barraConExtremos[r] = i >= 0 && f >= 0;
     if (l.barraConExtremos[r] && comprobar && l.nudos.leidaBien && !(b.getLongitud() > 0.0)) {
-        l.archivo.informarError("la barra " + texto(tabla(r, 0)) + " tiene longitud nula (nudos " + texto(tabla(r, 1)) +
-                                " y " + texto(tabla(r, 2)) + ")");
+        l.archivo.informarError("la barra " + texto(tabla(r, 0)) + " tiene longitud nula (nudos " +
+                                texto(tabla(r, 1)) + " y " + texto(tabla(r, 2)) + ")");
     }
 }
 
@@ -480,22 +490,24 @@ void comprobarSecciones(lectura& l, int erroresAntes)
     for (int m = 0; m < noBarras; ++m) {
         if (!l.barraConSeccion[m]) {
             l.archivo.informarError("la barra " + std::to_string(barra[m].getNoBarraUsuario()) +
-                                    " no tiene sección; ningún bloque " + bloqueSeccionRectangular.etiqueta + " ni " +
-                                    bloqueSeccionGenerica.etiqueta + " la nombra");
+                                    " no tiene sección; ningún bloque " + bloqueSeccionRectangular.etiqueta +
+                                    " ni " + bloqueSeccionGenerica.etiqueta + " la nombra");
         }
     }
 }
 
 void leerArticulaciones(lectura& l)
 {
-    imprimirSi(aplicarBloques(l, bloqueArticulacion, l.barras,
-                              [](const bloqueLista& b, int m) { barra[m].setArticulacion(codigo(b, 0), codigo(b, 1)); }),
+    imprimirSi(aplicarBloques(
+                   l, bloqueArticulacion, l.barras,
+                   [](const bloqueLista& b, int m) { barra[m].setArticulacion(codigo(b, 0), codigo(b, 1)); }),
                "transferencia de articulaciones a barra[i] OK");
 }
 
 // A member without its end nodes (reported) takes no load: it has no axes.
 void leerDistribuidas(lectura& l, const tipoBloque& tipo,
-                      void (objBarra2d::*cargar)(std::string, double, double, double, double), const char* linea)
+                      void (objBarra2d::*cargar)(std::string, double, double, double, double),
+                      const char* linea)
 {
     imprimirSi(aplicarBloques(l, tipo, l.barras,
                               [&](const bloqueLista& b, int m) {
@@ -569,10 +581,14 @@ struct ajuste {
 
 // In the order of their queries, so that missing-tag warnings keep it.
 const ajuste ajustes[] = {
-    {"escalaDeflexion:", &escalaDef, nullptr, 100.0}, {"escalaM:", &escalaM, nullptr, 0.1},
-    {"escalaV:", &escalaV, nullptr, 0.1},             {"escalaN:", &escalaN, nullptr, 0.01},
-    {"escalaTexto:", &escalaTexto, nullptr, 0.15},    {"escalaApoyo:", &escalaApoyo, nullptr, 0.0},
-    {"precision:", nullptr, &precision, 3},           {"escalaCarga:", &escalaCarga, nullptr, 0.1},
+    {"escalaDeflexion:", &escalaDef, nullptr, 100.0},
+    {"escalaM:", &escalaM, nullptr, 0.1},
+    {"escalaV:", &escalaV, nullptr, 0.1},
+    {"escalaN:", &escalaN, nullptr, 0.01},
+    {"escalaTexto:", &escalaTexto, nullptr, 0.15},
+    {"escalaApoyo:", &escalaApoyo, nullptr, 0.0},
+    {"precision:", nullptr, &precision, 3},
+    {"escalaCarga:", &escalaCarga, nullptr, 0.1},
 };
 
 bool esEtiquetaDelFormato(const lectura& l, const std::string& token)

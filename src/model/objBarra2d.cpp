@@ -167,8 +167,7 @@ Eigen::MatrixXd objBarra2d::getKLocal()
         longitud = getLongitud();
     }
     kLocal.setZero(6, 6);
-    if (flagsBarra[flagAreaInercia] == 0 || flagsBarra[flagModuloE] == 0 ||
-        flagsBarra[flagLongitud] == 0) {
+    if (flagsBarra[flagAreaInercia] == 0 || flagsBarra[flagModuloE] == 0 || flagsBarra[flagLongitud] == 0) {
         std::cout << "No están definidas E, I o L de Elemento: " << numeroDeBarra << std::endl;
         return kLocal;
     }
@@ -177,8 +176,7 @@ Eigen::MatrixXd objBarra2d::getKLocal()
         return kLocal;
     }
     if (!articulacionValida()) {
-        std::cout << "Código de articulación distinto de 0 y 1 en Elemento: " << numeroDeBarra
-                  << std::endl;
+        std::cout << "Código de articulación distinto de 0 y 1 en Elemento: " << numeroDeBarra << std::endl;
         return kLocal;
     }
     flagsBarra[flagKLocal] = 1;
@@ -231,8 +229,8 @@ Eigen::VectorXi objBarra2d::getGdl()
     gdl.setZero(6);
     if (getNudosDefinidos()) {
         flagsBarra[flagGdl] = 1;
-        gdl << 3 * nudoInicio, 3 * nudoInicio + 1, 3 * nudoInicio + 2,
-            3 * nudoFinal, 3 * nudoFinal + 1, 3 * nudoFinal + 2;
+        gdl << 3 * nudoInicio, 3 * nudoInicio + 1, 3 * nudoInicio + 2, 3 * nudoFinal, 3 * nudoFinal + 1,
+            3 * nudoFinal + 2;
     } else {
         std::cout << "Definir primero los nudos de la barra" << std::endl;
     }

@@ -1,5 +1,5 @@
-#include "model/objBarra2d.h"
 #include "model/coeficiente.h"
+#include "model/objBarra2d.h"
 #include "model/reglaDeCombos.h"
 
 #include <cmath>
@@ -19,14 +19,12 @@ const double coeficientesTransversales[4][8] = {
     {0.35, 0.15, 1.0 / 20.0, 1.0 / 30.0, 0.15, 0.35, -1.0 / 30.0, -1.0 / 20.0},
     {0.275, 0.1, 0.0, 0.0, 0.225, 0.4, -7.0 / 120.0, -1.0 / 15.0},
     {0.4, 0.225, 1.0 / 15.0, 7.0 / 120.0, 0.1, 0.275, 0.0, 0.0},
-    {0.3333333333333333, 0.16666666666666666, 0.0, 0.0, 0.16666666666666666, 0.3333333333333333,
-     0.0, 0.0},
+    {0.3333333333333333, 0.16666666666666666, 0.0, 0.0, 0.16666666666666666, 0.3333333333333333, 0.0, 0.0},
 };
 
 }  // namespace
 
-void objBarra2d::setCargaLocal(std::string caso, double fInicio, double fFin, double qInicio,
-                               double qFin)
+void objBarra2d::setCargaLocal(std::string caso, double fInicio, double fFin, double qInicio, double qFin)
 {
     casosCargaLocal.push_back(std::move(caso));
     agregarFila(cargasDistribuidasLocales, Eigen::RowVector4d(fInicio, fFin, qInicio, qFin));
@@ -96,9 +94,8 @@ Eigen::MatrixXd objBarra2d::getCargasEquivalentesLocales()
             const double p2 = coeficiente(matrizCargasCombo, c, 1);
             const double q1 = coeficiente(matrizCargasCombo, c, 2);
             const double q2 = coeficiente(matrizCargasCombo, c, 3);
-            cargasEquivalentesLocales.col(c) << L * (2.0 * p1 + p2) / 6.0,
-                L * (k[0] * q1 + k[1] * q2), L2 * (k[2] * q1 + k[3] * q2),
-                L * (p1 + 2.0 * p2) / 6.0, L * (k[4] * q1 + k[5] * q2),
+            cargasEquivalentesLocales.col(c) << L * (2.0 * p1 + p2) / 6.0, L * (k[0] * q1 + k[1] * q2),
+                L2 * (k[2] * q1 + k[3] * q2), L * (p1 + 2.0 * p2) / 6.0, L * (k[4] * q1 + k[5] * q2),
                 L2 * (k[6] * q1 + k[7] * q2);
         }
     }

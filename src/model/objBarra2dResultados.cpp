@@ -1,5 +1,5 @@
-#include "model/objBarra2d.h"
 #include "model/coeficiente.h"
+#include "model/objBarra2d.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,10 +19,7 @@ Eigen::VectorXd columnaDeExtremos(const Eigen::MatrixXd& m, int c)
 }
 
 // The curve of one combination, k = (A, B, C1, C2, C3, C4).
-double cortante(const Eigen::VectorXd& k, double x)
-{
-    return -k(0) * std::pow(x, 2) / 2.0 - k(1) * x + k(2);
-}
+double cortante(const Eigen::VectorXd& k, double x) { return -k(0) * std::pow(x, 2) / 2.0 - k(1) * x + k(2); }
 
 double momento(const Eigen::VectorXd& k, double x)
 {
@@ -105,8 +102,7 @@ Eigen::VectorXd objBarra2d::constantesDeCombo(int c) const
 void objBarra2d::setDesplazamientos(Eigen::MatrixXd U)
 {
     if (U.rows() != 6) {
-        std::cout << "Desplazamientos de extremo sin 6 filas en Elemento: " << numeroDeBarra
-                  << std::endl;
+        std::cout << "Desplazamientos de extremo sin 6 filas en Elemento: " << numeroDeBarra << std::endl;
         U.setZero(6, U.cols());
     }
     desplazamientosGlobales = std::move(U);

@@ -23,10 +23,7 @@ void objNudo2d::setCoordenadas(double xNudo, double yNudo)
     y = yNudo;
 }
 
-void objNudo2d::setApoyo(int apoyoX, int apoyoY, int apoyoGiro)
-{
-    apoyo << apoyoX, apoyoY, apoyoGiro;
-}
+void objNudo2d::setApoyo(int apoyoX, int apoyoY, int apoyoGiro) { apoyo << apoyoX, apoyoY, apoyoGiro; }
 
 void objNudo2d::setResorte(double resorteX, double resorteY, double resorteGiro)
 {
@@ -51,7 +48,8 @@ void objNudo2d::setDesplazamientos(Eigen::MatrixXd D)
 {
     desplazamientosNudo = std::move(D);
     if (desplazamientosNudo.cols() != static_cast<Eigen::Index>(nombresCombos.size())) {
-        std::cout << "La cantidad de combos de desplazamientos no es igual a la cantidad de combos en Ingreso de Datos"
+        std::cout << "La cantidad de combos de desplazamientos no es igual a la cantidad de combos en "
+                     "Ingreso de Datos"
                   << std::endl;
     }
 }
@@ -63,8 +61,7 @@ void objNudo2d::setDesplazamientos(Eigen::MatrixXd D)
 void objNudo2d::setReacciones(Eigen::MatrixXd R)
 {
     reaccionesNudo = std::move(R);
-    const Eigen::Index columnas =
-        std::min(reaccionesNudo.cols(), desplazamientosNudo.cols());
+    const Eigen::Index columnas = std::min(reaccionesNudo.cols(), desplazamientosNudo.cols());
     for (int k = 0; k < 3; ++k) {
         const bool resorteLibre = resorte(k) != 0.0 && apoyo(k) == 0;
         if (!resorteLibre || reaccionesNudo.rows() <= k || desplazamientosNudo.rows() <= k) {
@@ -102,10 +99,7 @@ std::string objNudo2d::getNombreCombo(int i) const
 }
 int objNudo2d::getCantidadDeCombos() const { return static_cast<int>(nombresCombos.size()); }
 
-int objNudo2d::getNumeroDeCombo(std::string nombre) const
-{
-    return indiceDeNombre(nombresCombos, nombre);
-}
+int objNudo2d::getNumeroDeCombo(std::string nombre) const { return indiceDeNombre(nombresCombos, nombre); }
 
 double objNudo2d::getDesplazamientoX(int c) const { return coeficiente(desplazamientosNudo, 0, c); }
 double objNudo2d::getDesplazamientoY(int c) const { return coeficiente(desplazamientosNudo, 1, c); }

@@ -28,16 +28,10 @@ const char* const archivoResultados = "resultados.txt";
 const char* const sufijoTemporal = ".XXXXXX";
 
 // Loops run to the counts, but never past what the container really holds.
-int hasta(int cuenta, std::size_t tamano)
-{
-    return std::max(0, std::min(cuenta, static_cast<int>(tamano)));
-}
+int hasta(int cuenta, std::size_t tamano) { return std::max(0, std::min(cuenta, static_cast<int>(tamano))); }
 
 // Each section after the first starts with two line breaks and its heading.
-void escribirEncabezado(const char* titulo)
-{
-    resultados << "\n\n" << titulo;
-}
+void escribirEncabezado(const char* titulo) { resultados << "\n\n" << titulo; }
 
 // One row of a matrix after its label, aligned within its own line; a row
 // the matrix does not hold leaves the label alone on its line.
@@ -58,10 +52,7 @@ void escribirFilas(const Eigen::MatrixXd& m, std::initializer_list<const char*> 
     }
 }
 
-void escribirNumeroDeBarra(objBarra2d& b)
-{
-    resultados << "#_barra: " << b.getNoBarraUsuario() << "\n";
-}
+void escribirNumeroDeBarra(objBarra2d& b) { resultados << "#_barra: " << b.getNoBarraUsuario() << "\n"; }
 
 // One labelled matrix of a member block, its subtitle first when it has one.
 struct Bloque {
@@ -85,8 +76,7 @@ void escribirNudos()
 {
     resultados << "#Nudo CoordX coordY\n";
     for (int i = 0; i < hasta(noNudos, nudo.size()); ++i) {
-        resultados << nudo[i].getNoNudoUsuario() << " " << nudo[i].getX() << " " << nudo[i].getY()
-                   << "\n";
+        resultados << nudo[i].getNoNudoUsuario() << " " << nudo[i].getX() << " " << nudo[i].getY() << "\n";
     }
 }
 
@@ -136,9 +126,10 @@ void escribirCargasDistribuidas(objBarra2d& b)
 {
     // Each load column goes out as one line, one value per combination.
     const Eigen::MatrixXd porColumna = b.getMatrizCargasCombo().transpose();
-    escribirBloquesDeBarra(b, {{"", porColumna,
-                                {"f_paralela_inicio: ", "f_paralela_fin: ", "q_perpend_inicio: ",
-                                 "q_perpend_fin: "}}});
+    escribirBloquesDeBarra(
+        b, {{"",
+             porColumna,
+             {"f_paralela_inicio: ", "f_paralela_fin: ", "q_perpend_inicio: ", "q_perpend_fin: "}}});
 }
 
 void escribirCargasEquivalentes(objBarra2d& b)
@@ -146,9 +137,9 @@ void escribirCargasEquivalentes(objBarra2d& b)
     const Eigen::MatrixXd locales = b.getCargasEquivalentesLocales();
     const Eigen::MatrixXd globales = b.getCargasEquivalentesGlobales();
     escribirBloquesDeBarra(
-        b, {{"fuerzas Equivalentes LOCALES:\n", locales,
-             {"F1: ", "F2: ", "M3: ", "F4: ", "F5: ", "M6: "}},
-            {"fuerzas Equivalentes GLOBALES:\n", globales,
+        b, {{"fuerzas Equivalentes LOCALES:\n", locales, {"F1: ", "F2: ", "M3: ", "F4: ", "F5: ", "M6: "}},
+            {"fuerzas Equivalentes GLOBALES:\n",
+             globales,
              {"Fx1: ", "Fy2: ", "Mz3: ", "Fx4: ", "Fy5: ", "Mz6: "}}});
 }
 
@@ -157,18 +148,19 @@ void escribirDesplazamientosDeBarra(objBarra2d& b)
     // The member-axis matrix is fetched first but written second.
     const Eigen::MatrixXd locales = b.getDesplazamientosLocales();
     const Eigen::MatrixXd globales = b.getDesplazamientosGlobales();
-    escribirBloquesDeBarra(
-        b, {{"Desplazamientos Globales [uGlobal]:\n", globales,
-             {"ux: ", "uy: ", "Giro: ", "ux: ", "uy: ", "Giro: "}},
-            {"Desplazamientos Locales [uLocal] = [T]*[uGlobal]:\n", locales,
-             {"u1: ", "u2: ", "u3: ", "u4: ", "u5: ", "u6: "}}});
+    escribirBloquesDeBarra(b, {{"Desplazamientos Globales [uGlobal]:\n",
+                                globales,
+                                {"ux: ", "uy: ", "Giro: ", "ux: ", "uy: ", "Giro: "}},
+                               {"Desplazamientos Locales [uLocal] = [T]*[uGlobal]:\n",
+                                locales,
+                                {"u1: ", "u2: ", "u3: ", "u4: ", "u5: ", "u6: "}}});
 }
 
 void escribirConstantes(objBarra2d& b)
 {
     const Eigen::MatrixXd constantes = b.getConstantesIntegracion();
-    escribirBloquesDeBarra(
-        b, {{"Constantes:\n", constantes, {"A: ", "B: ", "C1: ", "C2: ", "C3: ", "C4: "}}});
+    escribirBloquesDeBarra(b,
+                           {{"Constantes:\n", constantes, {"A: ", "B: ", "C1: ", "C2: ", "C3: ", "C4: "}}});
 }
 
 // The force queries read the member's result columns; a member holding
@@ -222,8 +214,7 @@ void escribirReporte()
     escribirApoyos();
     escribirSeccionDeBarras("Matrices de Rigidez de Barras\n", escribirRigidezDeBarra);
     escribirMatrizEstructura("MATRIZ DE RIGIDEZ DE TODA LA ESTRUCTURA: ", kEstructura);
-    escribirSeccionDeBarras("CARGAS DISTRIBUIDAS LOCALES PARA CADA BARRA:\n",
-                            escribirCargasDistribuidas);
+    escribirSeccionDeBarras("CARGAS DISTRIBUIDAS LOCALES PARA CADA BARRA:\n", escribirCargasDistribuidas);
     escribirSeccionDeBarras("CARGAS EQUIVALENTES LOCALES Y GLOBALES PARA CADA BARRA:\n",
                             escribirCargasEquivalentes);
     escribirMatrizEstructura("VECTOR DE CARGAS DE TODA LA ESTRUCTURA", pCombo);
@@ -231,8 +222,7 @@ void escribirReporte()
     escribirSeccionDeBarras("VECTOR DE DESPLAZAMIENTOS GLOBALES Y LOCALES PARA CADA BARRA\n",
                             escribirDesplazamientosDeBarra);
     escribirSeccionDeBarras("CONSTANTES DE INTEGRACIÓN DE CADA BARRA:\n", escribirConstantes);
-    escribirSeccionDeBarras("SOLICITACIONES DE CADA BARRA EN LOS EXTREMOS:\n",
-                            escribirSolicitaciones);
+    escribirSeccionDeBarras("SOLICITACIONES DE CADA BARRA EN LOS EXTREMOS:\n", escribirSolicitaciones);
     resultados << "\n\n";
 }
 

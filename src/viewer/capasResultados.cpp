@@ -92,14 +92,26 @@ public:
     Adicional adicional;
 };
 
-const EstiloDiagrama estiloAxial = {&objBarra2d::getSolicitacionAxial, 1.0,         {0.0f, 0.2f, 0.7f},
-                                    {0.0f, 0.2f, 0.7f},                 {0.4f, 0.4f, 0.9f}, false,
+const EstiloDiagrama estiloAxial = {&objBarra2d::getSolicitacionAxial,
+                                    1.0,
+                                    {0.0f, 0.2f, 0.7f},
+                                    {0.0f, 0.2f, 0.7f},
+                                    {0.4f, 0.4f, 0.9f},
+                                    false,
                                     Adicional::ninguno};
-const EstiloDiagrama estiloCortante = {&objBarra2d::getSolicitacionCortante, 1.0,   {0.5f, 0.5f, 0.0f},
-                                       {0.4f, 0.4f, 0.0f},                   {0.5f, 0.5f, 0.0f}, false,
+const EstiloDiagrama estiloCortante = {&objBarra2d::getSolicitacionCortante,
+                                       1.0,
+                                       {0.5f, 0.5f, 0.0f},
+                                       {0.4f, 0.4f, 0.0f},
+                                       {0.5f, 0.5f, 0.0f},
+                                       false,
                                        Adicional::posicionCorteNulo};
-const EstiloDiagrama estiloMomento = {&objBarra2d::getSolicitacionMomento, -1.0,   {0.7f, 0.2f, 0.0f},
-                                      {0.5f, 0.1f, 0.0f},                  {0.7f, 0.2f, 0.0f}, true,
+const EstiloDiagrama estiloMomento = {&objBarra2d::getSolicitacionMomento,
+                                      -1.0,
+                                      {0.7f, 0.2f, 0.0f},
+                                      {0.5f, 0.1f, 0.0f},
+                                      {0.7f, 0.2f, 0.0f},
+                                      true,
                                       Adicional::momentoCorteNulo};
 
 void etiquetaCorteNulo(objBarra2d& b, int c, const EstiloDiagrama& estilo, double s, bool girado)
@@ -110,7 +122,8 @@ void etiquetaCorteNulo(objBarra2d& b, int c, const EstiloDiagrama& estilo, doubl
     const double t = escalaTexto;
     const double xv = b.getXvcero(c);
     if (estilo.adicional == Adicional::posicionCorteNulo && xv != -1.0) {
-        enAncla(xv, 0.0, girado, [&] { escribirRotulo(0.0, elevacionCorteNulo * t, "x0= ", xv, precision, t); });
+        enAncla(xv, 0.0, girado,
+                [&] { escribirRotulo(0.0, elevacionCorteNulo * t, "x0= ", xv, precision, t); });
     }
     if (estilo.adicional == Adicional::momentoCorteNulo) {
         const double m = b.getMmax(c);  // evaluated where getXvcero left it

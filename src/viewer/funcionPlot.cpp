@@ -38,15 +38,9 @@ const double margenEncuadre = 1.1;
 
 // Half the field of view is PI / 8: the height in view at a distance d is
 // 2 d times this.
-double tangenteMedioCampo()
-{
-    return std::tan(PI / 8);
-}
+double tangenteMedioCampo() { return std::tan(PI / 8); }
 
-void dibujarReacciones(int c, double)
-{
-    plotReacciones(c);
-}
+void dibujarReacciones(int c, double) { plotReacciones(c); }
 
 // The result layers in drawing order, with the scale that draw hands them and
 // that "+" and "-" change (the reactions have none). The loads come from the
@@ -80,14 +74,14 @@ const ComandoCapa comandosCapa[] = {
     {"tagNudos", flagTagNudos, "Ingrese Comando:", "Ingrese Comando:"},
     {"tagBarras", flagTagBarras, "Ingrese Comando:", "Ingrese Comando:"},
     {"secciones", flagSecciones, "Ingrese Comando:", "Ingrese Comando:"},
-    {"plotDef", flagPlotDeformada, "Deformaciones Activadas. Ingrese Comando:",
-     "Deformaciones Desactivadas. Ingrese Comando:"},
-    {"plotN", flagPlotAxial, "Fuerzas Axiales Activadas. Ingrese Comando:",
-     "Fuerzas Axiales Desactivadas. Ingrese Comando:"},
-    {"plotV", flagPlotCortante, "Fuerzas Cortantes Activadas. Ingrese Comando:",
-     "Fuerzas Cortantes Desactivadas. Ingrese Comando:"},
-    {"plotM", flagPlotMomento, "Momentos Flectores Activados. Ingrese Comando:",
-     "Momentos Flectores Desactivados. Ingrese Comando:"},
+    {"plotDef", flagPlotDeformada,
+     "Deformaciones Activadas. Ingrese Comando:", "Deformaciones Desactivadas. Ingrese Comando:"},
+    {"plotN", flagPlotAxial,
+     "Fuerzas Axiales Activadas. Ingrese Comando:", "Fuerzas Axiales Desactivadas. Ingrese Comando:"},
+    {"plotV", flagPlotCortante,
+     "Fuerzas Cortantes Activadas. Ingrese Comando:", "Fuerzas Cortantes Desactivadas. Ingrese Comando:"},
+    {"plotM", flagPlotMomento,
+     "Momentos Flectores Activados. Ingrese Comando:", "Momentos Flectores Desactivados. Ingrese Comando:"},
     {"plotCarga", flagPlotCarga, "Graficacion de Cargas Activada. Ingrese Comando:",
      "Graficacion de Cargas Desactivada. Ingrese Comando:"},
     {"plotR", flagPlotReacciones, "Graficacion de Reacciones Activada. Ingrese Comando:",
@@ -104,16 +98,16 @@ void dibujarCapasModelo()
     }
     if (noNudos != 0) {
         plotNudos();
-}
+    }
     if (flagActivo(flagTagNudos)) {
         plotTagNudos(escalaTexto);
-}
+    }
     if (flagActivo(flagTagBarras)) {
         plotTagBarras(escalaTexto);
-}
+    }
     if (flagActivo(flagSecciones)) {
         plotSecciones(escalaTexto);
-}
+    }
     if (flagActivo(flagPlotApoyos)) {
         plotApoyos(escalaApoyo);
         plotResortes(escalaApoyo);
@@ -134,12 +128,12 @@ void dibujarCapasResultado()
     for (const CapaResultado& capa : capasResultado) {
         if (!flagActivo(capa.slot) || !capaDibujable(capa)) {
             continue;
-}
+        }
         for (int c = 0; c < combos; ++c) {
             if (comboActivo(c)) {
                 capa.dibujar(c, capa.escala != nullptr ? *capa.escala : 0.0);
-}
-}
+            }
+        }
     }
 }
 
@@ -150,7 +144,7 @@ void cambiarEscala(double& escala, bool agrandar)
     const double nueva = agrandar ? escala * pasoEscala : escala / pasoEscala;
     if (std::isnormal(nueva)) {
         escala = nueva;
-}
+    }
 }
 
 // Shift alone sizes the text; otherwise the scale of the result layer shown.
@@ -163,8 +157,8 @@ void cambiarEscalas(bool agrandar)
     for (const CapaResultado& capa : capasResultado) {
         if (capa.escala != nullptr && flagActivo(capa.slot)) {
             cambiarEscala(*capa.escala, agrandar);
-}
-}
+        }
+    }
 }
 
 bool esSlotResultado(int slot)
@@ -180,9 +174,9 @@ void alternarCapa(const ComandoCapa& comandoCapa)
         for (const CapaResultado& capa : capasResultado) {
             if (capa.slot != comandoCapa.slot) {
                 flags[capa.slot] = 0;
-}
-}
-}
+            }
+        }
+    }
     ++flags[comandoCapa.slot];
     dialogo = flagActivo(comandoCapa.slot) ? comandoCapa.activada : comandoCapa.desactivada;
 }
@@ -197,8 +191,8 @@ void ejecutarPalabra(const std::string& linea)
     for (const ComandoCapa& comandoCapa : comandosCapa) {
         if (linea == comandoCapa.palabra) {
             alternarCapa(comandoCapa);
-}
-}
+        }
+    }
 }
 
 // The combinations are named by the first node; a model read without nodes
@@ -222,14 +216,14 @@ void ejecutarComando()
 {
     if (comando == "exit" || comando == "salir") {
         std::exit(0);
-}
+    }
     ejecutarPalabra(comando);
     if (dialogo == textoPromptCombo) {
         alternarCombo(comando);
-}
+    }
     if (comando == "combo") {
         dialogo = textoPromptCombo;
-}
+    }
     comando.clear();
 }
 
@@ -278,7 +272,7 @@ void changeSize(int width, int height)
 {
     if (height == 0) {
         height = 1;
-}
+    }
     glViewport(0, 0, width, height);
     ponerPerspectiva(zCam);
 }
@@ -318,7 +312,7 @@ void encuadrarCaja()
     double extension = std::max(xMax - xMin, yMax - yMin);
     if (extension == 0.0) {
         extension = 1.0;
-}
+    }
     zCam = margenEncuadre * extension / (2 * tangenteMedioCampo());
 }
 
@@ -350,14 +344,14 @@ void mouseButton(int button, int state, int x, int y)
         zoomIn();
     } else if (button == botonRuedaAtras && state == GLUT_UP) {
         zoomOut();
-}
+    }
 }
 
 void mouseMove(int x, int y)
 {
     if (clickIzq != 1) {
         return;
-}
+    }
     const int dx = xLast - x;
     const int dy = yLast - y;
     const double k = tangenteMedioCampo() * (2 * zCam) / pixelesPorVista;
@@ -369,15 +363,9 @@ void mouseMove(int x, int y)
     yLast = y;
 }
 
-void zoomIn()
-{
-    zCam /= pasoZoom;
-}
+void zoomIn() { zCam /= pasoZoom; }
 
-void zoomOut()
-{
-    zCam *= pasoZoom;
-}
+void zoomOut() { zCam *= pasoZoom; }
 
 void teclado(unsigned char key, int, int)
 {
@@ -390,7 +378,7 @@ void teclado(unsigned char key, int, int)
     case teclaRetroceso:
         if (!comando.empty()) {
             comando.pop_back();
-}
+        }
         break;
     case '+':
         cambiarEscalas(true);
@@ -408,5 +396,5 @@ void tecladoEspecial(int key, int, int)
 {
     if (key == GLUT_KEY_F5) {
         recargarModelo();
-}
+    }
 }

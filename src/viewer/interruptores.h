@@ -26,10 +26,7 @@ const int maxCombosVisibles = 100;
 const int cantidadFlags = flagComboActivo + maxCombosVisibles;
 
 // The slot of combination c.
-constexpr int flagCombo(int c)
-{
-    return flagComboActivo + c;
-}
+constexpr int flagCombo(int c) { return flagComboActivo + c; }
 
 // A slot that flags does not hold is off.
 inline bool flagActivo(int slot)
@@ -38,10 +35,7 @@ inline bool flagActivo(int slot)
 }
 
 // A combination without a switch is never active.
-inline bool comboActivo(int c)
-{
-    return c >= 0 && c < maxCombosVisibles && flagActivo(flagCombo(c));
-}
+inline bool comboActivo(int c) { return c >= 0 && c < maxCombosVisibles && flagActivo(flagCombo(c)); }
 
 // The switches as the window opens: supports and springs shown, no text
 // layer, no result layer and no combination active.
