@@ -3,12 +3,9 @@
 #ifndef TRELVIK2D_ARRANQUE_H
 #define TRELVIK2D_ARRANQUE_H
 
-// The start-up analyses only a model with nodes, members and combinations
-// and says which of them a sound model lacks; F5 analyses whatever was read.
-enum class pruebaDeCantidades { conPrueba, sinPrueba };
-
 // A model is solved and its report written only when it was read without
-// errors (and, with the test, has nodes, members and combinations).
-void leerYAnalizarArchivo(pruebaDeCantidades prueba);
+// errors and has nodes, members and combinations; a sound model that lacks
+// members or combinations says which, and an older report stays as it was.
+void leerYAnalizarArchivo();
 
 #endif

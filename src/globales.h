@@ -46,10 +46,10 @@ extern std::string comando;
 extern std::vector<int> flags;
 extern std::ofstream resultados;
 
-// True while the last reading of the input file found no error and the
-// analysis, when it ran, did not refuse the model; a model read wrong is
-// never analysed.
-extern bool lecturaCorrecta;
+// True while the current model may be shown with its loads: the last reading
+// of the input file found no error and the analysis, when it ran, did not
+// refuse the model. A model read wrong is never analysed.
+extern bool modeloAdmitido;
 // True while the nodes and members hold the results of a completed analysis
 // of the current model; result layers and the report need it.
 extern bool modeloAnalizado;

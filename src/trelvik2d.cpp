@@ -1,15 +1,12 @@
-// Program entry, the start-up's reading and analysis, and the definitions of
-// the shared globals, in the order in which they are constructed.
+// Program entry and the definitions of the shared globals, in the order in
+// which they are constructed.
 #include "globales.h"
 
 #include <exception>
 #include <iostream>
 
-#include "analysis/funcionSolucionU.h"
 #include "arranque.h"
 #include "consola.h"
-#include "input/funcionLeerArchivo.h"
-#include "report/funcionImprimirResultados.h"
 #include "viewer/funcionPlot.h"
 #include "viewer/interruptores.h"
 
@@ -47,25 +44,8 @@ std::string comando;
 std::vector<int> flags(cantidadFlags, 0);
 std::ofstream resultados;
 
-bool lecturaCorrecta = false;
+bool modeloAdmitido = false;
 bool modeloAnalizado = false;
-
-void leerYAnalizarArchivo(pruebaDeCantidades prueba)
-{
-    funcionLeerArchivo();
-    if (!lecturaCorrecta) {
-        return;
-    }
-    if (prueba == pruebaDeCantidades::sinPrueba || (noNudos != 0 && noBarras != 0 && noCombos != 0)) {
-        funcionSolucionU();
-        funcionImprimirResultados();
-    } else if (noNudos != 0) {
-        // A sound model left unanalysed says why, so that an empty window is
-        // never unexplained.
-        std::cout << "El modelo no tiene " << (noBarras == 0 ? "barras" : "combos") << "; no se analiza"
-                  << std::endl;
-    }
-}
 
 #ifdef TRELVIK2D_PROGRAMA
 // Nothing may leave main as an exception: a failure that no step handled
@@ -75,7 +55,7 @@ int main(int argc, char** argv)
     try {
         nombreArchivo = argc > 1 ? argv[1] : "ingresoDatos.txt";
         limpiarConsola();
-        leerYAnalizarArchivo(pruebaDeCantidades::conPrueba);
+        leerYAnalizarArchivo();
         funcionPlot(argc, argv);
     } catch (const std::exception& e) {
         std::cout << "Error inesperado: " << e.what() << std::endl;

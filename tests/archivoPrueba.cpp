@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <sstream>
 #include <stdexcept>
 #include <system_error>
 
@@ -46,6 +47,14 @@ std::string rutaTemporal(const std::string& nombre)
 void escribirArchivo(const std::string& ruta, const std::string& contenido)
 {
     std::ofstream(ruta, std::ios::binary) << contenido;
+}
+
+std::string leerArchivo(const std::string& ruta)
+{
+    std::ifstream f(ruta, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
 }
 
 std::string archivoTemporal(const std::string& contenido)

@@ -44,6 +44,8 @@ private:
 std::string rutaTemporal(const std::string& nombre);
 // Writes exactly this text to the file, replacing what it held.
 void escribirArchivo(const std::string& ruta, const std::string& contenido);
+// Everything the file holds, byte for byte; empty when it cannot be read.
+std::string leerArchivo(const std::string& ruta);
 // A new file in the process's temporary folder that holds exactly the text;
 // returns its path.
 std::string archivoTemporal(const std::string& contenido);

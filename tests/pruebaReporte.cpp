@@ -87,15 +87,7 @@ void portico()
     resolver({{"D", 1.0, "D"}});
 }
 
-std::string leer(const std::string& ruta)
-{
-    std::ifstream f(ruta, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-std::string reporte() { return leer("resultados.txt"); }
+std::string reporte() { return leerArchivo("resultados.txt"); }
 
 std::vector<std::string> lineas(const std::string& texto)
 {
@@ -501,7 +493,7 @@ TEST_F(Reporte, ArchivoQueNoSePuedeEscribir)
     escribirArchivo("resultados.txt/dentro", reporteAnterior);
     EXPECT_EQ(salidaDe(funcionImprimirResultados), avisoDeFallo);
     EXPECT_TRUE(fs::is_directory("resultados.txt"));
-    EXPECT_EQ(leer("resultados.txt/dentro"), reporteAnterior);
+    EXPECT_EQ(leerArchivo("resultados.txt/dentro"), reporteAnterior);
     EXPECT_EQ(entradas(), std::vector<std::string>{"resultados.txt"});
 
     const fs::path borrada = carpeta.getRuta() / "borrada";
@@ -530,7 +522,7 @@ TEST_F(Reporte, EnlaceOTuberiaSeReemplazan)
     escribirArchivo("modelo.txt", modelo);
     fs::create_symlink("modelo.txt", "resultados.txt");
     EXPECT_EQ(salidaDe(funcionImprimirResultados), "");
-    EXPECT_EQ(leer("modelo.txt"), modelo);
+    EXPECT_EQ(leerArchivo("modelo.txt"), modelo);
     EXPECT_FALSE(fs::is_symlink("resultados.txt"));
     EXPECT_EQ(reporte(), esperado);
 

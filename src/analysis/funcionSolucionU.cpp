@@ -445,7 +445,7 @@ void funcionSolucionU()
     if (!analizarEnMemoria()) {
         // A model the analysis refuses counts as one read wrong: the viewer
         // shows no layer of its combinations, not even its loads.
-        lecturaCorrecta = false;
+        modeloAdmitido = false;
         vaciarAnalisis();
         return;
     }

@@ -645,7 +645,7 @@ void leerAjustes(lectura& l)
 void funcionLeerArchivo()
 {
     modeloAnalizado = false;
-    lecturaCorrecta = false;
+    modeloAdmitido = false;
     lectura l;
     l.archivo.setNombreArchivo(nombreArchivo);
     noNudos = noBarras = noCombos = 0;
@@ -673,5 +673,5 @@ void funcionLeerArchivo()
     avisarCasosSinCargas(l);
     avisarEtiquetasAjenas(l);
     leerAjustes(l);
-    lecturaCorrecta = l.archivo.getLecturaSinErrores();
+    modeloAdmitido = l.archivo.getLecturaSinErrores();
 }

@@ -118,7 +118,7 @@ void dibujarCapasModelo()
 // combinations; one read correctly but not analysed shows its loads.
 bool capaDibujable(const CapaResultado& capa)
 {
-    return capa.necesitaAnalisis ? modeloAnalizado : lecturaCorrecta;
+    return capa.necesitaAnalisis ? modeloAnalizado : modeloAdmitido;
 }
 
 // Every active combination is drawn superposed in the one result layer shown.
@@ -233,7 +233,7 @@ void ejecutarComando()
 void recargarModelo()
 {
     std::cout << "\n\n\n------------------------Reinicio del programa------------------\n";
-    leerYAnalizarArchivo(pruebaDeCantidades::sinPrueba);
+    leerYAnalizarArchivo();
 }
 
 void arrastrarIzquierdo(int state, int x, int y)
