@@ -442,9 +442,49 @@ TEST(LecturaModelo, EntradaErronea)
         {base + "puntual: Q 0 -1,5 0 2", "Error: faltan datos en el bloque puntual: Q: tiene 1 de sus 3 "
                                          "números fijos; la lectura se detuvo en el "
                                          "valor -1,5"},
+        // A spoilt number that numbers follow cuts the table or the list
+        // that it stands in; nothing is checked against a table so cut.
+        {"nudos: 1 0 0 2 4 0 nan 3 8 0 barras: 10 1 2 20 2 3 seccionGenerica: S 1 1 1 0 10 20",
+         "Error: el valor nan de la etiqueta nudos: no es un número válido"},
+        {"nudos: 1 0 0 2 4 0 3 8 0 barras: 10 1 2 inf 20 2 3 seccionGenerica: S 1 1 1 0 10 20",
+         "Error: el valor inf de la etiqueta barras: no es un número válido"},
+        {base + "apoyo: 1 1 1 1 nan 2", "Error: el valor nan de la etiqueta apoyo: no es un número válido"},
+        {base + "puntual: P 10 -20 0 1 2,5 2", "Error: el valor 2,5 de la etiqueta puntual: no es un número válido"},
+        {base + "seccionGenerica: T 1 1 1 0 10 3abc 10",
+         "Error: el valor 3abc de la etiqueta seccionGenerica: no es un número válido"},
+        {base + "distribuidaLocal: Q 0 0 -1 -1 10 -NaN 10",
+         "Error: el valor -NaN de la etiqueta distribuidaLocal: no es un número válido"},
+        // A spoilt fixed value of a block without a name, whatever follows it.
+        {base + "resorte: 0 nan 0 2", "Error: el valor nan de la etiqueta resorte: no es un número válido"},
+        {base + "articulacion: 1 nan 10",
+         "Error: el valor nan de la etiqueta articulacion: no es un número válido"},
+        {base + "apoyo: 1 1 nan 1 2", "Error: el valor nan de la etiqueta apoyo: no es un número válido"},
+        {base + "resorte: 0 0 1,5e3 combo: C 1 P",
+         "Error: el valor 1,5e3 de la etiqueta resorte: no es un número válido"},
+        // A number is the whole token.
+        {base + "puntual: P 0 -20-5 0 2", "Error: el valor -20-5 de la etiqueta puntual: no es un número válido"},
+        {base + "puntual: P 0 -20e 0 2", "Error: el valor -20e de la etiqueta puntual: no es un número válido"},
+        {"nudos: 1 0 0 2 6.0.5 0 barras: 10 1 2" + seccion,
+         "Error: el valor 6.0.5 de la etiqueta nudos: no es un número válido"},
+        {base + "escalaM: 3abc", "Error: el valor 3abc de la etiqueta escalaM: no es un número válido"},
+        // Numbers of nodes and members, codes and the precision are whole.
+        {"nudos: 1 0 0 2.5 4 0 barras: 10 1 2" + seccion,
+         "Error: el valor 2.5 de la etiqueta nudos: no es un número entero"},
+        {"nudos: 1 0 0 2 4 0 barras: 10.5 1 2" + seccion,
+         "Error: el valor 10.5 de la etiqueta barras: no es un número entero"},
+        {"nudos: 1 0 0 2 4 0 barras: 10 1 2.7" + seccion,
+         "Error: el valor 2.7 de la etiqueta barras: no es un número entero"},
+        {base + "apoyo: 1 1 1 2.7", "Error: el valor 2.7 de la etiqueta apoyo: no es un número entero"},
+        {base + "seccionRectangular: R 1 1 1 0 9.99",
+         "Error: el valor 9.99 de la etiqueta seccionRectangular: no es un número entero"},
+        {base + "apoyo: 1 0.5 1 1", "Error: el valor 0.5 de la etiqueta apoyo: no es un número entero"},
+        {base + "articulacion: 1 0.5 10", "Error: el valor 0.5 de la etiqueta articulacion: no es un número entero"},
+        {base + "precision: 2.9", "Error: el valor 2.9 de la etiqueta precision: no es un número entero"},
         // Tokens echoed from the file reach the console with their control
-        // bytes made visible and cut after 60 bytes.
+        // bytes and direction controls made visible and cut after 60 bytes.
         {base + "combo: \x1b[2J", "Error: el combo \\x1b[2J no tiene ningún par de factor y caso de carga"},
+        {base + "combo: A\xe2\x80\xae" "B",
+         "Error: el combo A\\xe2\\x80\\xaeB no tiene ningún par de factor y caso de carga"},
         {base + "combo: " + std::string(61, 'C'),
          "Error: el combo " + std::string(60, 'C') + "… no tiene ningún par de factor y caso de carga"},
     };
@@ -489,6 +529,43 @@ TEST(LecturaModelo, AvisosSobreElArchivo)
         {"Viga de 4 de luz: " + modelo + "Carga en la punta: combo: C 1 P Nota: fin", {}},
         // A byte order mark before the first tag.
         {"\xEF\xBB\xBF" + modelo + "combo: C 1 P", {}},
+        // A word that numbers follow cuts a list: the numbers before it
+        // still count.
+        {modelo + "puntual: Q 10 -20 0 2 x 1 combo: C 1 P 1 Q",
+         {"Advertencia: la palabra x interrumpe la etiqueta puntual: y los números que la siguen no "
+          "pertenecen a ningún bloque"}},
+        {modelo + "seccionGenerica: T 1 1 1 0 10 y 10 combo: C 1 P",
+         {"Advertencia: la palabra y interrumpe la etiqueta seccionGenerica: y los números que la siguen no "
+          "pertenecen a ningún bloque"}},
+        {modelo + "apoyo: 1 x 1 1 2 combo: C 1 P",
+         {"Advertencia: la palabra x interrumpe la etiqueta apoyo: y los números que la siguen no "
+          "pertenecen a ningún bloque"}},
+        {"nudos: 1 0 0 2 4 0 x 3 8 0 barras: 10 1 2 seccionGenerica: S 1 1 1 0 10 puntual: P 0 -1 0 2 combo: C 1 P",
+         {"Advertencia: la palabra x interrumpe la etiqueta nudos: y los números que la siguen no "
+          "pertenecen a ningún bloque"}},
+        // A block without a name that changes nothing.
+        {modelo + "apoyo: 1 1 2 combo: C 1 P",
+         {"Advertencia: el bloque apoyo: tiene sus 3 números fijos y ningún número de nudo; no cambia nada"}},
+        {modelo + "articulacion: 1 0 combo: C 1 P",
+         {"Advertencia: el bloque articulacion: tiene sus 2 números fijos y ningún número de barra; no cambia "
+          "nada"}},
+        {modelo + "resorte: 100 2 combo: C 1 P",
+         {"Advertencia: faltan datos en el bloque resorte: tiene 2 de sus 3 números fijos; no cambia nada"}},
+        {modelo + "apoyo: 1 1 x combo: C 1 P",
+         {"Advertencia: faltan datos en el bloque apoyo: tiene 2 de sus 3 números fijos; la lectura se detuvo "
+          "en el valor x; no cambia nada"}},
+        {modelo + "combo: C 1 P Cada resorte: ver la nota",
+         {"Advertencia: faltan datos en el bloque resorte: tiene 0 de sus 3 números fijos; la lectura se "
+          "detuvo en el valor ver; no cambia nada"}},
+        {modelo + "combo: C 1 P articulacion:",
+         {"Advertencia: faltan datos en el bloque articulacion: tiene 0 de sus 2 números fijos; no cambia "
+          "nada"}},
+        // Prose after a block whose first word a word follows, and whole
+        // values written with a point or an exponent.
+        {modelo + "Nota de 2 apoyos. combo: C 1 P precision: 2.0", {}},
+        {"nudos: 1 0 0 2.0 4 0 barras: 1e1 1 2 seccionGenerica: S 1 1 1 0 10.0 apoyo: 1 1 1.0 1 "
+         "puntual: P 0 -1 0 2e0 combo: C 1 P",
+         {}},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.texto);
@@ -571,6 +648,47 @@ TEST(LecturaModelo, SinCombos)
     EXPECT_EQ(noCombos, 0);
     EXPECT_EQ(nudo[0].getCantidadDeCombos(), 0);
     EXPECT_EQ(barra[0].getMatrizCargasCombo().rows(), 0);
+}
+
+// The sound files of the tree: no line but the progress and absent-tag ones.
+TEST(LecturaModelo, LosArchivosSanosNoTienenLineasDeFalla)
+{
+    const std::string archivos[] = {
+        "../examples/ejemplo.txt",   "../examples/voladizo.txt",  "../examples/vigaContinua.txt",
+        "../examples/portico.txt",   "../examples/cercha.txt",    "../examples/articulacionResorte.txt",
+        "datos/apoyoConResorte.txt", "datos/axialVariable.txt",   "datos/ejemploReordenado.txt",
+        "e2e/nudosNumerados.txt",    "e2e/portico.txt",           "e2e/porticoEditado.txt",
+    };
+    for (const std::string& archivo : archivos) {
+        SCOPED_TRACE(archivo);
+        const std::string salida = leerModelo(archivo);
+        EXPECT_EQ(lineasDeFalla(salida), std::vector<std::string>{}) << salida;
+        EXPECT_TRUE(modeloAdmitido);
+        EXPECT_GT(noNudos, 0);
+    }
+}
+
+// A word that cuts the node table explains the missing node that a member
+// then names.
+TEST(LecturaModelo, UnaTablaCortadaExplicaElNudoQueFalta)
+{
+    const std::string salida = leerTexto("nudos: 1 0 0 2 4 0 x 3 8 0 barras: 10 1 2 20 2 3 "
+                                         "seccionGenerica: S 1 1 1 0 10 20 puntual: P 0 -1 0 2 combo: C 1 P");
+    EXPECT_EQ(lineasDeFalla(salida),
+              (std::vector<std::string>{"Advertencia: la palabra x interrumpe la etiqueta nudos: y los números "
+                                        "que la siguen no pertenecen a ningún bloque",
+                                        "Error: la etiqueta barras: nombra el número de nudo 3, que no está en "
+                                        "la tabla nudos:"}));
+    EXPECT_FALSE(modeloAdmitido);
+}
+
+// A number written in a comment right after a block's numbers joins them.
+TEST(LecturaModelo, UnNumeroTrasUnBloqueSeUneASuLista)
+{
+    const std::string salida = leerTexto("nudos: 1 0 0 2 4 0 barras: 10 1 2 seccionGenerica: S 1 1 1 0 10\n"
+                                         "apoyo: 1 1 0  1\n2 apoyos: uno fijo y uno móvil\npuntual: P 0 -1 0 2 combo: C 1 P");
+    EXPECT_TRUE(lineasDeFalla(salida).empty()) << salida;
+    EXPECT_EQ(nudo[1].getApoyo(), Eigen::Vector3i(1, 1, 0));
 }
 
 TEST(LecturaModelo, EjemplosSeLeenSinErrores)

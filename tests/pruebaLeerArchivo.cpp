@@ -27,35 +27,43 @@ claseLeerArchivo lectorDe(const std::string& contenido)
 
 }  // namespace
 
+// A number is the whole token, and an integer a whole number in any of the
+// forms a real takes.
 TEST(LeerArchivo, TablaDeTokens)
 {
     struct Caso {
         std::string token;
         bool esNumero;
         double real;  // as the value of a single-number tag; X: not a number, R: out of range
-        double entero;
+        double entero;  // the same, and F: a number with a fraction
     };
     const double X = NAN;
     const double R = INFINITY;
+    const double F = -INFINITY;
     const Caso casos[] = {
-        {"1.5e3", true, 1500, 1},
-        {"-1.5e-3", true, -0.0015, -1},
-        {"-.5", true, -0.5, X},
-        {"2-1", true, 2, 2},
-        {"3e", true, 3, 3},
-        {"2.9", true, 2.9, 2},
+        {"1.5e3", true, 1500, 1500},
+        {"-1.5e-3", true, -0.0015, F},
+        {"-.5", true, -0.5, F},
+        {"2-1", true, X, X},
+        {"3e", true, X, X},
+        {"-20e", true, X, X},
+        {"6.0.5", true, X, X},
+        {"2.9", true, 2.9, F},
+        {"2.0", true, 2, 2},
+        {"1e1", true, 10, 10},
         {"e", true, X, X},
         {"-", true, X, X},
         {"+", true, X, X},
         {".", true, X, X},
         {"--", true, X, X},
-        {"1E5", false, 100000, 1},
-        {"1,5", false, 1, 1},
+        {"1E5", false, 100000, 100000},
+        {"1,5", false, X, X},
+        {"3abc", false, X, X},
         {"PP", false, X, X},
         {"x1", false, X, X},
-        {"1e999", true, R, 1},
-        {"-1e400", true, R, -1},
-        {"1e-400", true, R, 1},
+        {"1e999", true, R, R},
+        {"-1e400", true, R, R},
+        {"1e-400", true, R, R},
         {"+7", true, 7, 7},
         {"+-7", true, X, X},
         {"inf", false, X, X},
@@ -76,8 +84,10 @@ TEST(LeerArchivo, TablaDeTokens)
         const auto falla = [](double valor) { return !std::isfinite(valor); };
         const auto lineaError = [&](double valor, const std::string& rango) {
             const std::string inicio = "Error: el valor " + c.token + " de la etiqueta v: ";
-            return inicio + (std::isnan(valor) ? "no es un número válido" : "está fuera del rango " + rango) +
-                   "\n";
+            const std::string motivo = std::isnan(valor) ? "no es un número válido"
+                                       : valor < 0   ? "no es un número entero"
+                                                     : "está fuera del rango " + rango;
+            return inicio + motivo + "\n";
         };
         EXPECT_EQ(real, falla(c.real) ? -1.0 : c.real);
         EXPECT_EQ(entero, falla(c.entero) ? -1 : static_cast<int>(c.entero));
@@ -123,6 +133,12 @@ TEST(LeerArchivo, TokensVisiblesEnLaConsola)
         {sesenta + "b", sesenta + "…"},
         {treintaEnies + enie, treintaEnies + "…"},
         {std::string(59, 'a') + enie, std::string(59, 'a') + "…"},
+        // Direction controls would turn the rest of the line around: U+202A,
+        // U+202E, U+2066 and U+2069 are made visible; U+202F and U+206A, next
+        // to them, pass.
+        {"\xe2\x80\xaa" "A\xe2\x80\xae" "B", "\\xe2\\x80\\xaaA\\xe2\\x80\\xaeB"},
+        {"\xe2\x81\xa6" "C\xe2\x81\xa9", "\\xe2\\x81\\xa6C\\xe2\\x81\\xa9"},
+        {"\xe2\x80\xaf\xe2\x81\xaa", "\xe2\x80\xaf\xe2\x81\xaa"},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.token);
@@ -249,18 +265,55 @@ TEST(LeerArchivo, FinDeCorrida)
         int k;
         int saltar;
         std::string fin;
+        bool seguidoDeNumero;
     };
     const Caso casos[] = {
-        {"puntual: P 0 -1,5 0 2", 1, 1, "-1,5"},
-        {"puntual: P 0 -1 0 2 combo: C 1 P", 1, 1, ""},
-        {"puntual: P 0 -1 0 2", 1, 1, ""},
-        {"apoyo: 1 1 1 1 apoyo: 1 x 0 4", 2, 0, "x"},
-        {"apoyo: 1 1 1 1", 2, 0, ""},
+        {"puntual: P 0 -1,5 0 2", 1, 1, "-1,5", true},
+        {"puntual: P 0 -1 0 2 combo: C 1 P", 1, 1, "", false},
+        {"puntual: P 0 -1 0 2", 1, 1, "", false},
+        {"apoyo: 1 1 1 1 apoyo: 1 x 0 4", 2, 0, "x", true},
+        {"apoyo: 1 1 1 1 x", 1, 0, "x", false},
+        {"apoyo: 1 1 1 1 Nota de 2", 1, 0, "Nota", false},
+        {"apoyo: 1 1 1 1 x apoyo: 1 1 1 2", 1, 0, "x", false},
+        {"apoyo: 1 1 1 1", 2, 0, "", false},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.texto);
-        EXPECT_EQ(lectorDe(c.texto).getFinDeCorrida(c.texto.substr(0, c.texto.find(' ')), c.k, c.saltar),
-                  c.fin);
+        const finDeCorrida fin =
+            lectorDe(c.texto).getFinDeCorrida(c.texto.substr(0, c.texto.find(' ')), c.k, c.saltar);
+        EXPECT_EQ(fin.token, c.fin);
+        EXPECT_EQ(fin.seguidoDeNumero, c.seguidoDeNumero);
+    }
+}
+
+// A complete table whose run a spoilt number or a word cut before more
+// numbers says so; one that prose ends does not.
+TEST(LeerArchivo, UnaTablaCortadaSeInforma)
+{
+    struct Caso {
+        std::string texto;
+        std::string linea;
+        bool sinErrores;
+    };
+    const Caso casos[] = {
+        {"nudos: 1 0 0 2 4 0 nan 3 8 0", "Error: el valor nan de la etiqueta nudos: no es un número válido\n",
+         false},
+        {"nudos: 1 0 0 2 4 0 2,5 3 8", "Error: el valor 2,5 de la etiqueta nudos: no es un número válido\n",
+         false},
+        {"nudos: 1 0 0 2 4 0 x 3 8 0",
+         "Advertencia: la palabra x interrumpe la etiqueta nudos: y los números que la siguen no pertenecen "
+         "a ningún bloque\n",
+         true},
+        {"nudos: 1 0 0 2 4 0 Viga de 4", "", true},
+        {"nudos: 1 0 0 2 4 0 nan barras: 1 1 2", "", true},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.texto);
+        claseLeerArchivo lector = lectorDe(c.texto);
+        Eigen::MatrixXd tabla;
+        EXPECT_EQ(salidaDe([&] { tabla = lector.getMatriz("nudos:", 3); }), c.linea);
+        EXPECT_EQ(tabla.rows(), 2);
+        EXPECT_EQ(lector.getLecturaSinErrores(), c.sinErrores);
     }
 }
 
@@ -311,7 +364,7 @@ TEST(LeerArchivo, UnaTablaRepetidaUneSusCorridas)
 TEST(LeerArchivo, NumerosSueltos)
 {
     EXPECT_EQ(lectorDe("precision: 2 x precision: 4").getEntero("precision:"), 4);
-    EXPECT_EQ(lectorDe("precision: 2.9").getEntero("precision:"), 2);
+    EXPECT_EQ(lectorDe("precision: 2.0").getEntero("precision:"), 2);
     EXPECT_EQ(lectorDe("escalaM: 1E-2").getReal("escalaM:"), 0.01);
     EXPECT_EQ(lectorDe("escalaM: 0.5 escalaM: 0.25").getReal("escalaM:"), 0.25);
 
@@ -463,7 +516,7 @@ TEST(LeerArchivo, UnArchivoDeSoloLecturaSeLee)
          [&] { EXPECT_EQ(lector.getMatrizEtiquetaRepetida("nudos:", 1, 0).size(), 3u); }},
         {"getFactoresEtiqueta", [&] { EXPECT_EQ(lector.getFactoresEtiqueta("combo:", 1, 1).size(), 1u); }},
         {"getNombresDeFactores", [&] { EXPECT_EQ(lector.getNombresDeFactores("combo:", 1, 1).size(), 1u); }},
-        {"getFinDeCorrida", [&] { EXPECT_EQ(lector.getFinDeCorrida("nudos:", 1, 0), ""); }},
+        {"getFinDeCorrida", [&] { EXPECT_EQ(lector.getFinDeCorrida("nudos:", 1, 0).token, ""); }},
         {"getEtiquetasConDatos", [&] { EXPECT_EQ(lector.getEtiquetasConDatos().size(), 4u); }},
     };
     for (const Consulta& c : consultas) {

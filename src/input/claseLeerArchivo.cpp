@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <climits>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -131,46 +133,100 @@ size_t prefijoReal(std::string_view t)
 // from_chars is locale-free but takes no leading '+'.
 const char* sinMas(std::string_view t) { return t.data() + (!t.empty() && t[0] == '+' ? 1 : 0); }
 
-// The conversions give std::errc() on success, result_out_of_range for a
-// number beyond the range of its type and invalid_argument otherwise.
-std::errc leerReal(std::string_view t, double& valor)
+// How a token failed to give its value.
+enum class fallo { ninguno, noValido, fueraDeRango, noEntero };
+
+// A number is the whole token: a valid start followed by anything else
+// (6.0.5, -20e, 3abc) is no number.
+fallo leerReal(std::string_view t, double& valor)
 {
-    const size_t largo = prefijoReal(t);
-    if (largo == 0) {
-        return std::errc::invalid_argument;
+    if (t.empty() || prefijoReal(t) != t.size()) {
+        return fallo::noValido;
     }
-    const char* const fin = t.data() + largo;
+    const char* const fin = t.data() + t.size();
     const auto r = std::from_chars(sinMas(t), fin, valor, std::chars_format::general);
-    return r.ec == std::errc() && r.ptr != fin ? std::errc::invalid_argument : r.ec;
+    if (r.ec == std::errc::result_out_of_range) {
+        return fallo::fueraDeRango;
+    }
+    return r.ec == std::errc() && r.ptr == fin ? fallo::ninguno : fallo::noValido;
 }
 
-std::errc leerEntero(std::string_view t, int& valor)
+// An integer is a whole number written in any form a real takes (2, 2.0,
+// 1e1); a fraction is refused, not cut.
+fallo leerEntero(std::string_view t, int& valor)
 {
-    const char* const inicio = sinMas(t);
-    if (inicio != t.data() && (inicio == t.data() + t.size() || !esDigito(*inicio))) {
-        return std::errc::invalid_argument;  // a '+' followed by no digit
+    double real = 0.0;
+    const fallo f = leerReal(t, real);
+    if (f != fallo::ninguno) {
+        return f;
     }
-    return std::from_chars(inicio, t.data() + t.size(), valor).ec;
+    switch (comoEntero(real, valor)) {
+    case valorEntero::valido:
+        return fallo::ninguno;
+    case valorEntero::conFraccion:
+        return fallo::noEntero;
+    case valorEntero::fueraDeRango:
+        break;
+    }
+    return fallo::fueraDeRango;
 }
 
 const char* rangoDe(double) { return "de los números reales"; }
 const char* rangoDe(int) { return "de los números enteros"; }
 
-template <class T>
-std::string valorNoConvertido(std::string_view token, const std::string& etiqueta, std::errc fallo)
+std::string valorDeEtiqueta(std::string_view valor, const std::string& etiqueta)
 {
-    const std::string inicio = "el valor " + tokenVisible(token) + " de la etiqueta " + etiqueta;
-    if (fallo == std::errc::result_out_of_range) {
-        return inicio + " está fuera del rango " + rangoDe(T());
+    return "el valor " + tokenVisible(valor) + " de la etiqueta " + etiqueta;
+}
+
+std::string valorNoValido(std::string_view token, const std::string& etiqueta)
+{
+    return valorDeEtiqueta(token, etiqueta) + " no es un número válido";
+}
+
+template <class T>
+std::string valorNoConvertido(std::string_view token, const std::string& etiqueta, fallo f)
+{
+    switch (f) {
+    case fallo::fueraDeRango:
+        return valorDeEtiqueta(token, etiqueta) + " está fuera del rango " + rangoDe(T());
+    case fallo::noEntero:
+        return valorNoEntero(token, etiqueta);
+    default:
+        return valorNoValido(token, etiqueta);
     }
-    return inicio + " no es un número válido";
+}
+
+// A token that stands where a number should and is a spoilt one: it starts
+// as a number does (2,5, 3abc, 1E5 with its capital) or is a word that some
+// programs read as one (nan, inf).
+bool esNumeroEstropeado(std::string_view t)
+{
+    if (!t.empty() && (t[0] == '+' || t[0] == '-')) {
+        t.remove_prefix(1);
+    }
+    if (!t.empty() && (esDigito(t[0]) || t[0] == '.')) {
+        return true;
+    }
+    std::string minusculas(t);
+    std::transform(minusculas.begin(), minusculas.end(), minusculas.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    return minusculas == "nan" || minusculas == "inf" || minusculas == "infinity";
+}
+
+// The direction controls U+202A to U+202E and U+2066 to U+2069, which turn
+// the rest of a terminal line around: E2 80 AA-AE and E2 81 A6-A9.
+bool esControlDeDireccion(unsigned char b1, unsigned char b2, unsigned char b3)
+{
+    return b1 == 0xe2 && ((b2 == 0x80 && b3 >= 0xaa && b3 <= 0xae) || (b2 == 0x81 && b3 >= 0xa6 && b3 <= 0xa9));
 }
 
 // Length of the character that starts at t[i] when it is printable UTF-8;
-// 0 for a control character (C0, DEL, C1) or a byte that starts no valid
-// sequence. ASCII lies below 0x80, its controls below 0x20 and at 0x7f; a
-// lead byte from 0xc2 to 0xf4 tells the length of its sequence, whose other
-// bytes are 10xxxxxx; C2 80 to C2 9F encode the C1 controls.
+// 0 for a control character (C0, DEL, C1, a direction control) or a byte
+// that starts no valid sequence. ASCII lies below 0x80, its controls below
+// 0x20 and at 0x7f; a lead byte from 0xc2 to 0xf4 tells the length of its
+// sequence, whose other bytes are 10xxxxxx; C2 80 to C2 9F encode the C1
+// controls.
 size_t largoImprimible(std::string_view t, size_t i)
 {
     const auto byte = [&](size_t j) { return static_cast<unsigned char>(t[j]); };
@@ -188,7 +244,8 @@ size_t largoImprimible(std::string_view t, size_t i)
         }
     }
     const bool controlC1 = b == 0xc2 && byte(i + 1) < 0xa0;
-    return controlC1 ? 0 : largo;
+    const bool direccion = largo == 3 && esControlDeDireccion(b, byte(i + 1), byte(i + 2));
+    return controlC1 || direccion ? 0 : largo;
 }
 
 }  // namespace
@@ -224,6 +281,23 @@ std::string lecturaDetenidaEn(std::string_view token)
 }
 
 void informarAdvertencia(const std::string& texto) { std::cout << "Advertencia: " << texto << std::endl; }
+
+valorEntero comoEntero(double valor, int& entero)
+{
+    if (!(valor > INT_MIN - 1.0 && valor < INT_MAX + 1.0)) {
+        return valorEntero::fueraDeRango;
+    }
+    if (std::trunc(valor) != valor) {
+        return valorEntero::conFraccion;
+    }
+    entero = static_cast<int>(valor);
+    return valorEntero::valido;
+}
+
+std::string valorNoEntero(std::string_view valor, const std::string& etiqueta)
+{
+    return valorDeEtiqueta(valor, etiqueta) + " no es un número entero";
+}
 
 void claseLeerArchivo::setNombreArchivo(std::string ruta) { rutaArchivo = std::move(ruta); }
 
@@ -288,29 +362,40 @@ void claseLeerArchivo::trasOcurrencia(const std::string& etiqueta, int k, int sa
 }
 
 // Hands alNumero every token of the run after each occurrence of the tag,
-// and alDetenerse each token that ended such a run.
+// and alDetenerse each token that ended such a run with whether a number
+// token follows it.
 template <class F, class G>
 void claseLeerArchivo::recorrerCorridas(const std::string& etiqueta, F&& alNumero, G&& alDetenerse)
 {
     bool enCorrida = false;
+    bool conDetenida = false;
+    std::string detenida;  // waits for the token after it
     recorrer([&](std::string_view t) {
+        if (conDetenida) {
+            conDetenida = false;
+            alDetenerse(std::string_view(detenida), esTokenNumero(t));
+        }
         if (enCorrida && esTokenNumero(t)) {
             alNumero(t);
             return;
         }
         if (enCorrida) {
-            alDetenerse(t);
+            detenida.assign(t);
+            conDetenida = true;
         }
         enCorrida = t == etiqueta;
     });
+    if (conDetenida) {
+        alDetenerse(std::string_view(detenida), false);
+    }
 }
 
 double claseLeerArchivo::convertirReal(std::string_view token, const std::string& etiqueta)
 {
     double valor = 0.0;
-    const std::errc fallo = leerReal(token, valor);
-    if (fallo != std::errc()) {
-        informarError(valorNoConvertido<double>(token, etiqueta, fallo));
+    const fallo f = leerReal(token, valor);
+    if (f != fallo::ninguno) {
+        informarError(valorNoConvertido<double>(token, etiqueta, f));
         valor = 0.0;
     }
     return valor;
@@ -333,9 +418,9 @@ T claseLeerArchivo::valorUnico(const std::string& etiqueta, F&& convertir, const
     recorrer([&](std::string_view t) {
         if (esperandoValor) {
             esperandoValor = false;
-            const std::errc fallo = convertir(t, valor);
-            if (fallo != std::errc()) {
-                informarError(valorNoConvertido<T>(t, etiqueta, fallo));
+            const fallo f = convertir(t, valor);
+            if (f != fallo::ninguno) {
+                informarError(valorNoConvertido<T>(t, etiqueta, f));
                 valor = -1;
             }
         } else if (t == etiqueta) {
@@ -381,19 +466,20 @@ Eigen::MatrixXd claseLeerArchivo::getMatriz(std::string etiqueta, int columnas)
         return Eigen::MatrixXd(0, 0);
     }
     Eigen::Index cuenta = 0;
-    std::string detenida;
+    finDeCorrida detenida;
     recorrerCorridas(
         etiqueta, [&](std::string_view) { ++cuenta; },
-        [&](std::string_view t) {
-            if (detenida.empty() && !pareceEtiqueta(t)) {
-                detenida = t;
+        [&](std::string_view t, bool seguidoDeNumero) {
+            if (detenida.token.empty() && !pareceEtiqueta(t)) {
+                detenida = {std::string(t), seguidoDeNumero};
             }
         });
     if (cuenta % columnas != 0) {
-        const std::string motivo = detenida.empty() ? "" : " " + lecturaDetenidaEn(detenida);
+        const std::string motivo = detenida.token.empty() ? "" : " " + lecturaDetenidaEn(detenida.token);
         informarError("Faltan datos para completar la matriz " + etiqueta + motivo, lineaDeError::sinPrefijo);
         return Eigen::MatrixXd(0, 0);
     }
+    informarCorridaCortada(etiqueta, detenida, false);
     Eigen::MatrixXd matriz = Eigen::MatrixXd::Zero(cuenta / columnas, columnas);
     Eigen::Index celda = 0;
     recorrerCorridas(
@@ -405,7 +491,7 @@ Eigen::MatrixXd claseLeerArchivo::getMatriz(std::string etiqueta, int columnas)
             }
             ++celda;
         },
-        [](std::string_view) {});
+        [](std::string_view, bool) {});
     return matriz;
 }
 
@@ -463,19 +549,44 @@ std::vector<std::string> claseLeerArchivo::getNombresDeFactores(std::string etiq
 
 bool claseLeerArchivo::esNumero(std::string token) { return esTokenNumero(token); }
 
-std::string claseLeerArchivo::getFinDeCorrida(std::string etiqueta, int k, int saltar)
+finDeCorrida claseLeerArchivo::getFinDeCorrida(std::string etiqueta, int k, int saltar)
 {
-    std::string fin;
+    finDeCorrida fin;
+    bool trasFin = false;
     trasOcurrencia(etiqueta, k, saltar, [&](std::string_view t) {
+        if (trasFin) {
+            fin.seguidoDeNumero = esTokenNumero(t);
+            return false;
+        }
         if (esTokenNumero(t)) {
             return true;
         }
-        if (!pareceEtiqueta(t)) {
-            fin = t;
+        if (pareceEtiqueta(t)) {
+            return false;
         }
-        return false;
+        fin.token = t;
+        trasFin = true;
+        return true;
     });
     return fin;
+}
+
+// Numbers right after the token that stopped a run were most likely meant
+// for it: a spoilt number there is a fault, a word a slip worth a warning.
+// Where a value was due, a spoilt number is a fault whatever follows.
+bool claseLeerArchivo::informarCorridaCortada(const std::string& etiqueta, const finDeCorrida& fin,
+                                              bool valorEsperado)
+{
+    if (esNumeroEstropeado(fin.token) && (fin.seguidoDeNumero || valorEsperado)) {
+        informarError(valorNoValido(fin.token, etiqueta));
+        return true;
+    }
+    if (!fin.seguidoDeNumero) {
+        return false;
+    }
+    informarAdvertencia("la palabra " + tokenVisible(fin.token) + " interrumpe la etiqueta " + etiqueta +
+                        " y los números que la siguen no pertenecen a ningún bloque");
+    return true;
 }
 
 // A word with a colon in free text opens no numbers; a tag, misspelt or not,

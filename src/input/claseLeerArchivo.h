@@ -14,6 +14,13 @@
 // self-weight tag.
 enum class lineaDeError { conPrefijo, sinPrefijo };
 
+// How a run of numbers ended: the token that stopped it, unless a tag or the
+// end of the file did, and whether a number token follows that token.
+struct finDeCorrida {
+    std::string token;
+    bool seguidoDeNumero = false;
+};
+
 class claseLeerArchivo {
 public:
     void setNombreArchivo(std::string ruta);
@@ -26,9 +33,8 @@ public:
     std::vector<double> getFactoresEtiqueta(std::string etiqueta, int k, int saltar);
     std::vector<std::string> getNombresDeFactores(std::string etiqueta, int k, int saltar);
     bool esNumero(std::string token);
-    // The token that ended the run after the k-th occurrence and saltar
-    // further tokens, when it is a value and not a tag; empty otherwise.
-    std::string getFinDeCorrida(std::string etiqueta, int k, int saltar);
+    // How the run after the k-th occurrence and saltar further tokens ended.
+    finDeCorrida getFinDeCorrida(std::string etiqueta, int k, int saltar);
     // The distinct tokens that end in ':', tags of the format or not, that
     // open a run of numbers at once or after one name, in file order.
     std::vector<std::string> getEtiquetasConDatos();
@@ -39,6 +45,10 @@ public:
     // them, passes here: its line, and the count that keeps a model read
     // wrong from the analysis.
     void informarError(const std::string& texto, lineaDeError forma = lineaDeError::conPrefijo);
+    // A run of the tag that a spoilt number or a word cut short, or that a
+    // spoilt number ended where a value was due (valorEsperado): its line,
+    // an error or a warning. False when there was nothing to say.
+    bool informarCorridaCortada(const std::string& etiqueta, const finDeCorrida& fin, bool valorEsperado);
     // False once a fault was reported: a value that does not convert, a tag
     // without its value, an incomplete table, a file that could not be read
     // or a fault the reader found in the model.
@@ -75,5 +85,12 @@ void informarAdvertencia(const std::string& texto);
 
 // The words that name the value where the run of a table or a block stopped.
 std::string lecturaDetenidaEn(std::string_view token);
+
+// A value as an int: whole and within the int range, or why not.
+enum class valorEntero { valido, conFraccion, fueraDeRango };
+valorEntero comoEntero(double valor, int& entero);
+
+// The fault of a value of the tag that has to be whole and has a fraction.
+std::string valorNoEntero(std::string_view valor, const std::string& etiqueta);
 
 #endif

@@ -68,21 +68,23 @@ std::string texto(double valor)
     return salida.str();
 }
 
-// Truncation toward zero, refused where the double lies beyond the int range.
-bool enteroTruncado(double valor, int& entero)
-{
-    if (!(valor > INT_MIN - 1.0 && valor < INT_MAX + 1.0)) {
-        return false;
-    }
-    entero = static_cast<int>(valor);
-    return true;
-}
-
 // A node or member number as the user wrote it; -1 when it cannot be one.
 int numeroUsuario(double valor)
 {
     int numero = -1;
-    return enteroTruncado(valor, numero) && numero >= 0 ? numero : -1;
+    return comoEntero(valor, numero) == valorEntero::valido && numero >= 0 ? numero : -1;
+}
+
+// A number that names a node or member, or a code, with a fraction: the
+// whole number it was meant to be is no safer a guess than any other.
+bool informarSiFraccion(lectura& l, double valor, const std::string& etiqueta)
+{
+    int entero = 0;
+    if (comoEntero(valor, entero) != valorEntero::conFraccion) {
+        return false;
+    }
+    l.archivo.informarError(valorNoEntero(texto(valor), etiqueta));
+    return true;
 }
 
 // A table tag read with its count line; the table is given once.
@@ -107,6 +109,9 @@ void construirPuntero(lectura& l, tablaNumerada& t, const Eigen::MatrixXd& tabla
     const int antes = errores(l);
     t.puntero.clear();
     for (Eigen::Index j = 0; j < tabla.rows(); ++j) {
+        if (informarSiFraccion(l, tabla(j, 0), t.etiqueta)) {
+            continue;
+        }
         const int numero = numeroUsuario(tabla(j, 0));
         if (numero < 0) {
             l.archivo.informarError(std::string("número de ") + t.nombre + " no válido en la tabla " +
@@ -122,12 +127,15 @@ void construirPuntero(lectura& l, tablaNumerada& t, const Eigen::MatrixXd& tabla
     marcarTabla(l, t, antes);
 }
 
-// Internal index of a number that a block names; -1 when no row bears it,
-// reported unless the table, or the one that names it (comprobar false), was
-// read wrong.
+// Internal index of a number that a block names; -1 when it has a fraction
+// or no row bears it, reported unless the table, or the one that names it
+// (comprobar false), was read wrong.
 int indiceDe(lectura& l, const tablaNumerada& t, double valor, const std::string& etiqueta,
              bool comprobar = true)
 {
+    if (comprobar && informarSiFraccion(l, valor, etiqueta)) {
+        return -1;
+    }
     const auto fila = t.puntero.find(numeroUsuario(valor));
     if (fila != t.puntero.end()) {
         return fila->second;
@@ -184,8 +192,8 @@ struct limite {
 };
 
 // A list block: fixed fields, then node or member numbers. A named block
-// with fewer numbers than its fixed fields is reported; an unnamed one
-// (supports, springs, hinges) changes nothing silently. Blocks of codes
+// with fewer numbers than its fixed fields is a fault; an unnamed one
+// (supports, springs, hinges) changes nothing, and says so. Blocks of codes
 // take them only within [minimo, maximo], fields with a limit only values
 // within it, and a block with a direction only one that is not (0, 0).
 struct tipoBloque {
@@ -254,9 +262,12 @@ bool codigosValidos(lectura& l, const bloqueLista& b, const tipoBloque& tipo)
     bool validos = true;
     std::string valores;
     for (size_t i = 0; i < tipo.noFijos; ++i) {
+        if (informarSiFraccion(l, b.valores[i], tipo.etiqueta)) {
+            return false;
+        }
         int codigo = 0;
-        validos =
-            enteroTruncado(b.valores[i], codigo) && codigo >= tipo.minimo && codigo <= tipo.maximo && validos;
+        validos = comoEntero(b.valores[i], codigo) == valorEntero::valido && codigo >= tipo.minimo &&
+                  codigo <= tipo.maximo && validos;
         valores += " " + texto(b.valores[i]);
     }
     if (!validos) {
@@ -266,20 +277,38 @@ bool codigosValidos(lectura& l, const bloqueLista& b, const tipoBloque& tipo)
     return validos;
 }
 
-// The k-th block of its tag; a named block that stopped short names the
-// value, if any, where its run stopped.
-bool bloqueCompleto(lectura& l, const bloqueLista& b, const tipoBloque& tipo, int k)
+// The end of the line of a block that is read and changes nothing.
+const char* const sinEfecto = "; no cambia nada";
+
+// A block that stopped short names the value, if any, where its run
+// stopped: a fault for a named block; for an unnamed one a spoilt number
+// where a value was due is a fault, anything else a warning.
+bool bloqueCompleto(lectura& l, const bloqueLista& b, const tipoBloque& tipo, const finDeCorrida& fin)
 {
     if (b.valores.size() >= tipo.noFijos) {
         return true;
     }
+    const std::string faltan = "faltan datos en el " + bloque(b, tipo) + (conNombre(tipo) ? ": " : " ") +
+                               "tiene " + std::to_string(b.valores.size()) + " de sus " +
+                               std::to_string(tipo.noFijos) + " números fijos" +
+                               (fin.token.empty() ? "" : "; " + lecturaDetenidaEn(fin.token));
     if (conNombre(tipo)) {
-        const std::string fin = l.archivo.getFinDeCorrida(tipo.etiqueta, k, 1);
-        l.archivo.informarError("faltan datos en el " + bloque(b, tipo) + ": tiene " +
-                                std::to_string(b.valores.size()) + " de sus " + std::to_string(tipo.noFijos) +
-                                " números fijos" + (fin.empty() ? "" : "; " + lecturaDetenidaEn(fin)));
+        l.archivo.informarError(faltan);
+    } else if (!l.archivo.informarCorridaCortada(tipo.etiqueta, fin, true)) {
+        informarAdvertencia(faltan + sinEfecto);
     }
     return false;
+}
+
+// "apoyo: 1 1  4", meant as two codes for node 4, reads three codes and no
+// node.
+void avisarSinDestinos(const bloqueLista& b, const tipoBloque& tipo, const tablaNumerada& t)
+{
+    if (conNombre(tipo) || b.valores.size() > tipo.noFijos) {
+        return;
+    }
+    informarAdvertencia("el " + bloque(b, tipo) + " tiene sus " + std::to_string(tipo.noFijos) +
+                        " números fijos y ningún número de " + t.nombre + sinEfecto);
 }
 
 // The first value that no section or spring can have: a section named, a
@@ -309,20 +338,21 @@ bool direccionDefinida(lectura& l, const bloqueLista& b, const tipoBloque& tipo,
     return false;
 }
 
-bool bloqueValido(lectura& l, const bloqueLista& b, const tipoBloque& tipo, const tablaNumerada& t, int k)
+bool bloqueValido(lectura& l, const bloqueLista& b, const tipoBloque& tipo, const tablaNumerada& t)
 {
-    return bloqueCompleto(l, b, tipo, k) &&
-           (tipo.codigosInvalidos == nullptr || codigosValidos(l, b, tipo)) &&
+    return (tipo.codigosInvalidos == nullptr || codigosValidos(l, b, tipo)) &&
            dentroDeLimites(l, b, tipo, t) && direccionDefinida(l, b, tipo, t);
 }
 
 // Calls aplicar(block, internal index) for every number the block names;
 // returns the number of blocks of the tag. A block with a value that did not
-// convert has had its line: it is neither applied nor checked further.
+// convert, or cut by a spoilt number, has had its line: it is neither
+// applied nor checked further. A block cut by a word is applied up to it.
 template <class F>
 int aplicarBloques(lectura& l, const tipoBloque& tipo, const tablaNumerada& t, F aplicar)
 {
     const int cuenta = l.archivo.getNoEtiquetas(tipo.etiqueta);
+    const int saltar = conNombre(tipo) ? 1 : 0;
     for (int k = 1; k <= cuenta; ++k) {
         bloqueLista b;
         if (conNombre(tipo)) {
@@ -330,9 +360,20 @@ int aplicarBloques(lectura& l, const tipoBloque& tipo, const tablaNumerada& t, F
             anotarNombre(l, b.nombre, tipo.nombre == nombreBloque::caso);
         }
         const int antes = errores(l);
-        b.valores = l.archivo.getMatrizEtiquetaRepetida(tipo.etiqueta, k, conNombre(tipo) ? 1 : 0);
-        if (errores(l) != antes || !bloqueValido(l, b, tipo, t, k)) {
+        b.valores = l.archivo.getMatrizEtiquetaRepetida(tipo.etiqueta, k, saltar);
+        if (errores(l) != antes) {
             continue;
+        }
+        const finDeCorrida fin = l.archivo.getFinDeCorrida(tipo.etiqueta, k, saltar);
+        if (!bloqueCompleto(l, b, tipo, fin)) {
+            continue;
+        }
+        const bool cortado = l.archivo.informarCorridaCortada(tipo.etiqueta, fin, false);
+        if (errores(l) != antes || !bloqueValido(l, b, tipo, t)) {
+            continue;
+        }
+        if (!cortado) {
+            avisarSinDestinos(b, tipo, t);
         }
         for (size_t i = tipo.noFijos; i < b.valores.size(); ++i) {
             const int indice = indiceDe(l, t, b.valores[i], tipo.etiqueta);
@@ -351,7 +392,7 @@ void imprimirSi(int cuenta, const char* linea)
     }
 }
 
-// Codes are truncated toward zero; the block test keeps them in the int range.
+// Codes are whole numbers; the block test keeps them in the int range.
 int codigo(const bloqueLista& b, size_t i) { return static_cast<int>(b.valores[i]); }
 
 void leerApoyosYResortes(lectura& l)
