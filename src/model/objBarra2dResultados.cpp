@@ -54,6 +54,23 @@ Eigen::MatrixXd tablaDe(const Eigen::RowVectorXd& x, const Eigen::RowVectorXd& v
 
 bool estrictamenteDentro(double x, double L) { return 0.0 < x && x < L; }
 
+// A member whose length has a binary exponent within ±10 is solved as it
+// stands: the columns L³/6 and 1 of its curve's system lie within 1e10 of
+// each other, far from the pivoting threshold, and scaling would only move
+// the last digits of its results.
+constexpr int exponenteDeLongitudLimite = 10;
+
+// The scale s of the curve's system, a power of two, so that x/s and the
+// constants scaled back are exact. Far from unit length (a member of 1e-5 or
+// of 1e6) the column L³/6 or the column 1 would fall under the pivoting
+// threshold next to the other and its constant would be dropped; such a
+// member is solved in its own power of two, any other one as it stands.
+double escalaDeLaCurva(double L)
+{
+    const int exponente = std::ilogb(L);
+    return std::abs(exponente) > exponenteDeLongitudLimite ? std::ldexp(1.0, exponente) : 1.0;
+}
+
 }  // namespace
 
 // A member of zero length or with a hinge code other than 0 or 1 has no
@@ -61,7 +78,8 @@ bool estrictamenteDentro(double x, double L) { return 0.0 < x && x < L; }
 bool objBarra2d::curvaDefinida() const { return longitud > 0.0 && articulacionValida(); }
 
 // Boundary conditions of the curve: deflection at both ends always, the end
-// slope at a rigid end, zero moment at a hinged one.
+// slope at a rigid end, zero moment at a hinged one. The system is written
+// in t = x/s (see escalaDeLaCurva), its unknowns C1·s³, C2·s², C3·s and C4.
 Eigen::VectorXd objBarra2d::constantesDeCombo(int c) const
 {
     Eigen::VectorXd k = Eigen::VectorXd::Zero(6);
@@ -69,6 +87,8 @@ Eigen::VectorXd objBarra2d::constantesDeCombo(int c) const
         return k;
     }
     const double L = longitud;
+    const double s = escalaDeLaCurva(L);
+    const double l = L / s;
     const double EI = inercia * moduloE;
     const Eigen::VectorXd u = columnaDeExtremos(desplazamientosLocales, c);
     const double q1 = coeficiente(matrizCargasCombo, c, 2);
@@ -81,21 +101,22 @@ Eigen::VectorXd objBarra2d::constantesDeCombo(int c) const
     derecha(0) = EI * u(1);
     if (articulacionInicio == 0) {
         sistema.row(1) << 0.0, 0.0, 1.0, 0.0;
-        derecha(1) = EI * u(2);
+        derecha(1) = s * EI * u(2);
     } else {
         sistema.row(1) << 0.0, 1.0, 0.0, 0.0;
         derecha(1) = 0.0;
     }
-    sistema.row(2) << std::pow(L, 3) / 6.0, std::pow(L, 2) / 2.0, L, 1.0;
+    sistema.row(2) << std::pow(l, 3) / 6.0, std::pow(l, 2) / 2.0, l, 1.0;
     derecha(2) = EI * u(4) + A * std::pow(L, 5) / 120.0 + B * std::pow(L, 4) / 24.0;
     if (articulacionFin == 0) {
-        sistema.row(3) << std::pow(L, 2) / 2.0, L, 1.0, 0.0;
-        derecha(3) = EI * u(5) + A * std::pow(L, 4) / 24.0 + B * std::pow(L, 3) / 6.0;
+        sistema.row(3) << std::pow(l, 2) / 2.0, l, 1.0, 0.0;
+        derecha(3) = s * (EI * u(5) + A * std::pow(L, 4) / 24.0 + B * std::pow(L, 3) / 6.0);
     } else {
-        sistema.row(3) << L, 1.0, 0.0, 0.0;
-        derecha(3) = A * std::pow(L, 3) / 6.0 + B * std::pow(L, 2) / 2.0;
+        sistema.row(3) << l, 1.0, 0.0, 0.0;
+        derecha(3) = std::pow(s, 2) * (A * std::pow(L, 3) / 6.0 + B * std::pow(L, 2) / 2.0);
     }
-    k << A, B, sistema.fullPivLu().solve(derecha);
+    const Eigen::Vector4d potencias(std::pow(s, 3), std::pow(s, 2), s, 1.0);
+    k << A, B, sistema.fullPivLu().solve(derecha).cwiseQuotient(potencias);
     return k;
 }
 
