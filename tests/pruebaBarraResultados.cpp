@@ -190,6 +190,20 @@ TEST(BarraResultados, CurvaDeUnaBarraMuyLarga)
     esperarRelativo(barra[0].getMmax(0), -qL2 / 8, qL2);
 }
 
+TEST(BarraResultados, CeroDelCortanteConCargaCasiUniforme)
+{
+    // Simply supported, L = 10, q from -1 to -(1 + d): as d -> 0 the zero
+    // tends to L/2 and the moment there to L²/8.
+    const double L = 10;
+    for (double d : {1e-15, 2e-16, 0.0}) {
+        SCOPED_TRACE(d);
+        objBarra2d b = barraEntre(0, 0, L, 0, 1, 1);
+        resolver(b, {{0, 0, -1, -(1 + d)}}, sujeta(1));
+        esperarRelativo(b.getXvcero(0), L / 2, L);
+        esperarRelativo(b.getMmax(0), L * L / 8, L * L);
+    }
+}
+
 TEST(BarraResultados, TriangularSobreBarraSimplementeApoyada)
 {
     const double L = 6;

@@ -52,6 +52,21 @@ Eigen::MatrixXd tablaDe(const Eigen::RowVectorXd& x, const Eigen::RowVectorXd& v
     return tabla;
 }
 
+// The roots (√D - b)/(2a) and (-b - √D)/(2a) of a·x² + b·x + k, a ≠ 0, in
+// this order. The one whose formula would subtract close numbers is taken as
+// k/s, s = -(b + sign(b)·√D)/2: under a nearly uniform load (a tiny) the
+// root near -k/b keeps its digits. A negative discriminant gives NaN roots.
+std::pair<double, double> raicesCuadraticas(double a, double b, double k)
+{
+    const double raiz = std::pow(b * b - 4.0 * a * k, 0.5);
+    if (b < 0.0) {
+        const double s = (raiz - b) / 2.0;
+        return {s / a, k / s};
+    }
+    const double s = -(b + raiz) / 2.0;
+    return {k / s, s / a};
+}
+
 bool estrictamenteDentro(double x, double L) { return 0.0 < x && x < L; }
 
 // A member whose length has a binary exponent within ±10 is solved as it
@@ -180,16 +195,13 @@ double objBarra2d::getXvcero(int c)
     const Eigen::VectorXd k = columnaDeExtremos(constantesIntegracion, c);
     const double a = -k(0) / 2.0;
     const double b = -k(1);
-    double r1 = -1.0;
-    double r2 = -1.0;
+    std::pair<double, double> raices{-1.0, -1.0};
     if (a != 0.0) {
-        // A negative discriminant gives NaN roots, which fail the tests below.
-        const double raiz = std::pow(b * b - 4.0 * a * k(2), 0.5);
-        r1 = (raiz - b) / (2.0 * a);
-        r2 = (-b - raiz) / (2.0 * a);
+        raices = raicesCuadraticas(a, b, k(2));
     } else if (b != 0.0) {
-        r1 = -k(2) / b;
+        raices.first = -k(2) / b;
     }
+    const auto [r1, r2] = raices;
     xvcero = -1.0;
     if (estrictamenteDentro(r1, longitud)) {
         xvcero = r1;
