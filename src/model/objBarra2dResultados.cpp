@@ -178,14 +178,14 @@ Eigen::MatrixXd objBarra2d::getSolicitacionCortante(int c, int n)
 {
     const Eigen::VectorXd k = columnaDeExtremos(constantesIntegracion, c);
     const Eigen::RowVectorXd x = estaciones(longitud, n);
-    return tablaDe(x, x.unaryExpr([&k](double xi) { return cortante(k, xi); }));
+    return tablaDe(x, x.unaryExpr([&k](double xs) { return cortante(k, xs); }));
 }
 
 Eigen::MatrixXd objBarra2d::getSolicitacionMomento(int c, int n)
 {
     const Eigen::VectorXd k = columnaDeExtremos(constantesIntegracion, c);
     const Eigen::RowVectorXd x = estaciones(longitud, n);
-    return tablaDe(x, x.unaryExpr([&k](double xi) { return momento(k, xi); }));
+    return tablaDe(x, x.unaryExpr([&k](double xs) { return momento(k, xs); }));
 }
 
 // Roots of V(x) = a·x² + b·x + k strictly inside the member; of two inside,
@@ -233,7 +233,7 @@ Eigen::MatrixXd objBarra2d::getBarraDeformada(int c, int n, double s)
     const double EI = inercia * moduloE;
     const Eigen::RowVectorXd w =
         curvaDefinida() && EI != 0.0
-            ? Eigen::RowVectorXd(x.unaryExpr([&k, EI](double xi) { return flechaPorEI(k, xi) / EI; }))
+            ? Eigen::RowVectorXd(x.unaryExpr([&k, EI](double xs) { return flechaPorEI(k, xs) / EI; }))
             : Eigen::RowVectorXd((u(1) + (u(4) - u(1)) * fraccion.array()).matrix());
     const Eigen::RowVectorXd a = x + (u(3) - u(0)) * s * fraccion;
     const Eigen::RowVectorXd b = (w.array() - w(0)).matrix() * s;
