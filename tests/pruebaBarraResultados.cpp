@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "globales.h"
 #include "model/objBarra2d.h"
 #include "modeloPrueba.h"
 #include "salidaPrueba.h"
@@ -54,10 +55,34 @@ Eigen::MatrixXd aleatoria(std::mt19937& gen, int combos, double escala)
     return m;
 }
 
+// |valor - esperado| within tol times the scale of the quantity.
+void esperarRelativo(double valor, double esperado, double escala, double tol = 1e-9)
+{
+    EXPECT_NEAR(valor, esperado, tol * std::abs(escala));
+}
+
 void esperarPunto(const Eigen::MatrixXd& puntos, Eigen::Index i, double x, double y)
 {
     EXPECT_NEAR(puntos(0, i), x, 1e-9) << "punto " << i;
     EXPECT_NEAR(puntos(1, i), y, 1e-9) << "punto " << i;
+}
+
+// A member of length L with both nodes held under a uniform q, for each
+// hinge case: end and midspan forces, zero shear and midspan E·I·v.
+struct CasoUniforme {
+    int ai, af;
+    double V0, VL, M0, ML, Mcentro, xv, Mmax, flechaCentro;
+};
+
+std::vector<CasoUniforme> casosUniformes(double L, double q)
+{
+    const double qL = q * L, qL2 = q * L * L, qL4 = q * std::pow(L, 4);
+    return {
+        {0, 0, -qL / 2, qL / 2, qL2 / 12, qL2 / 12, -qL2 / 24, L / 2, -qL2 / 24, qL4 / 384},
+        {1, 0, -3 * qL / 8, 5 * qL / 8, 0, qL2 / 8, -qL2 / 16, 3 * L / 8, -9 * qL2 / 128, qL4 / 192},
+        {0, 1, -5 * qL / 8, 3 * qL / 8, qL2 / 8, 0, -qL2 / 16, 5 * L / 8, -9 * qL2 / 128, qL4 / 192},
+        {1, 1, -qL / 2, qL / 2, 0, 0, -qL2 / 8, L / 2, -qL2 / 8, 5 * qL4 / 384},
+    };
 }
 
 }  // namespace
@@ -65,18 +90,7 @@ void esperarPunto(const Eigen::MatrixXd& puntos, Eigen::Index i, double x, doubl
 TEST(BarraResultados, CargaUniformeConAmbosNudosSujetos)
 {
     const double L = 6, q = -10;
-    struct Caso {
-        int ai, af;
-        double V0, VL, M0, ML, Mcentro, xv, Mmax, flechaCentro;
-    };
-    const double qL = q * L, qL2 = q * L * L, qL4 = q * std::pow(L, 4);
-    const Caso casos[] = {
-        {0, 0, -qL / 2, qL / 2, qL2 / 12, qL2 / 12, -qL2 / 24, L / 2, -qL2 / 24, qL4 / 384},
-        {1, 0, -3 * qL / 8, 5 * qL / 8, 0, qL2 / 8, -qL2 / 16, 3 * L / 8, -9 * qL2 / 128, qL4 / 192},
-        {0, 1, -5 * qL / 8, 3 * qL / 8, qL2 / 8, 0, -qL2 / 16, 5 * L / 8, -9 * qL2 / 128, qL4 / 192},
-        {1, 1, -qL / 2, qL / 2, 0, 0, -qL2 / 8, L / 2, -qL2 / 8, 5 * qL4 / 384},
-    };
-    for (const Caso& k : casos) {
+    for (const CasoUniforme& k : casosUniformes(L, q)) {
         SCOPED_TRACE(testing::Message() << k.ai << k.af);
         objBarra2d b = barraEntre(1, 2, 1 + L, 2, k.ai, k.af);
         resolver(b, {{0, 0, q, q}}, sujeta(1));
@@ -92,6 +106,101 @@ TEST(BarraResultados, CargaUniformeConAmbosNudosSujetos)
         EXPECT_NEAR(b.getMmax(0), k.Mmax, 1e-9);
         const Eigen::MatrixXd deformada = b.getBarraDeformada(0, 21, 1.0);
         esperarPunto(deformada, 10, 1 + L / 2, 2 + k.flechaCentro / EI);
+    }
+}
+
+TEST(BarraResultados, CurvaEnLaEscalaDeLaBarra)
+{
+    // The closed forms hold for every hinge case whatever the length.
+    const double q = -10;
+    for (double L : {1e-5, 1e6}) {
+        const double qL = q * L, qL2 = q * L * L;
+        for (const CasoUniforme& k : casosUniformes(L, q)) {
+            SCOPED_TRACE(testing::Message() << L << " " << k.ai << k.af);
+            objBarra2d b = barraEntre(0, 0, L, 0, k.ai, k.af);
+            resolver(b, {{0, 0, q, q}}, sujeta(1));
+            const Eigen::MatrixXd V = b.getSolicitacionCortante(0, 3);
+            const Eigen::MatrixXd M = b.getSolicitacionMomento(0, 3);
+            esperarRelativo(V(1, 0), k.V0, qL);
+            esperarRelativo(V(1, 2), k.VL, qL);
+            esperarRelativo(M(1, 0), k.M0, qL2);
+            esperarRelativo(M(1, 1), k.Mcentro, qL2);
+            esperarRelativo(M(1, 2), k.ML, qL2);
+            esperarRelativo(b.getXvcero(0), k.xv, L);
+            esperarRelativo(b.getMmax(0), k.Mmax, qL2);
+            esperarRelativo(b.getBarraDeformada(0, 3, 1.0)(1, 1), k.flechaCentro / EI, k.flechaCentro / EI);
+        }
+    }
+}
+
+TEST(BarraResultados, CurvaDeBarrasMuyCortas)
+{
+    // A cantilever of 1 mm in 100 members, fixed at x = 0, 1 downward at the
+    // tip: V = P and M = -P·(l - x) in every member. The chain's stiffness
+    // is ill-conditioned as the fourth power of its member count, so its
+    // displacements, and its reactions with them, are only good to some 1e-8.
+    const int tramos = 100;
+    const double l = 1e-3, P = 1;
+    ponerNudos({});
+    agregarNudo(1, 0, 0).setApoyo(1, 1, 1);
+    for (int i = 1; i <= tramos; ++i) {
+        agregarNudo(i + 1, l * i / tramos, 0);
+        ponerSeccion(unir(i - 1, i), 1e-6, 1e-12, 2e11);
+    }
+    nudo[tramos].setCargaPuntual("P", 0, -P, 0);
+    darCombos({{"C1", 1.0, "P"}});
+    EXPECT_EQ(resolverCargado(), "");
+    ASSERT_TRUE(modeloAnalizado);
+    for (int i = 0; i < tramos; ++i) {
+        SCOPED_TRACE(i);
+        const Eigen::MatrixXd V = barra[i].getSolicitacionCortante(0, 2);
+        const Eigen::MatrixXd M = barra[i].getSolicitacionMomento(0, 2);
+        const double tol = 1e-7;
+        esperarRelativo(V(1, 0), P, P, tol);
+        esperarRelativo(V(1, 1), P, P, tol);
+        esperarRelativo(M(1, 0), -P * (l - nudo[i].getX()), P * l, tol);
+        esperarRelativo(M(1, 1), -P * (l - nudo[i + 1].getX()), P * l, tol);
+    }
+}
+
+TEST(BarraResultados, CurvaDeUnaBarraMuyLarga)
+{
+    // 1 km in mm, simply supported by its nodes, rigid ends, q = -10:
+    // M = -q·x·(L - x)/2, V = q·(x - L/2).
+    const double L = 1e6, q = -10;
+    ponerNudos({{0, 0}, {L, 0}});
+    nudo[0].setApoyo(1, 1, 0);
+    nudo[1].setApoyo(0, 1, 0);
+    objBarra2d& b = unir(0, 1);
+    ponerSeccion(b, 1e4, 1e10, 2e5);
+    b.setCargaLocal("Q", 0, 0, q, q);
+    darCombos({{"C1", 1.0, "Q"}});
+    EXPECT_EQ(resolverCargado(), "");
+    ASSERT_TRUE(modeloAnalizado);
+    const double qL = q * L, qL2 = q * L * L;
+    const Eigen::MatrixXd V = barra[0].getSolicitacionCortante(0, 3);
+    const Eigen::MatrixXd M = barra[0].getSolicitacionMomento(0, 3);
+    esperarRelativo(V(1, 0), -qL / 2, qL);
+    esperarRelativo(V(1, 1), 0, qL);
+    esperarRelativo(V(1, 2), qL / 2, qL);
+    esperarRelativo(M(1, 0), 0, qL2);
+    esperarRelativo(M(1, 1), -qL2 / 8, qL2);
+    esperarRelativo(M(1, 2), 0, qL2);
+    esperarRelativo(barra[0].getXvcero(0), L / 2, L);
+    esperarRelativo(barra[0].getMmax(0), -qL2 / 8, qL2);
+}
+
+TEST(BarraResultados, CeroDelCortanteConCargaCasiUniforme)
+{
+    // Simply supported, L = 10, q from -1 to -(1 + d): as d -> 0 the zero
+    // tends to L/2 and the moment there to L²/8.
+    const double L = 10;
+    for (double d : {1e-15, 2e-16, 0.0}) {
+        SCOPED_TRACE(d);
+        objBarra2d b = barraEntre(0, 0, L, 0, 1, 1);
+        resolver(b, {{0, 0, -1, -(1 + d)}}, sujeta(1));
+        esperarRelativo(b.getXvcero(0), L / 2, L);
+        esperarRelativo(b.getMmax(0), L * L / 8, L * L);
     }
 }
 

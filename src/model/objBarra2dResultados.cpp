@@ -52,7 +52,39 @@ Eigen::MatrixXd tablaDe(const Eigen::RowVectorXd& x, const Eigen::RowVectorXd& v
     return tabla;
 }
 
+// The roots (√D - b)/(2a) and (-b - √D)/(2a) of a·x² + b·x + k, a ≠ 0, in
+// this order. The one whose formula would subtract close numbers is taken as
+// k/s, s = -(b + sign(b)·√D)/2: under a nearly uniform load (a tiny) the
+// root near -k/b keeps its digits. A negative discriminant gives NaN roots.
+std::pair<double, double> raicesCuadraticas(double a, double b, double k)
+{
+    const double raiz = std::pow(b * b - 4.0 * a * k, 0.5);
+    if (b < 0.0) {
+        const double s = (raiz - b) / 2.0;
+        return {s / a, k / s};
+    }
+    const double s = -(b + raiz) / 2.0;
+    return {k / s, s / a};
+}
+
 bool estrictamenteDentro(double x, double L) { return 0.0 < x && x < L; }
+
+// A member whose length has a binary exponent within ±10 is solved as it
+// stands: the columns L³/6 and 1 of its curve's system lie within 1e10 of
+// each other, far from the pivoting threshold, and scaling would only move
+// the last digits of its results.
+constexpr int exponenteDeLongitudLimite = 10;
+
+// The scale s of the curve's system, a power of two, so that x/s and the
+// constants scaled back are exact. Far from unit length (a member of 1e-5 or
+// of 1e6) the column L³/6 or the column 1 would fall under the pivoting
+// threshold next to the other and its constant would be dropped; such a
+// member is solved in its own power of two, any other one as it stands.
+double escalaDeLaCurva(double L)
+{
+    const int exponente = std::ilogb(L);
+    return std::abs(exponente) > exponenteDeLongitudLimite ? std::ldexp(1.0, exponente) : 1.0;
+}
 
 }  // namespace
 
@@ -61,7 +93,8 @@ bool estrictamenteDentro(double x, double L) { return 0.0 < x && x < L; }
 bool objBarra2d::curvaDefinida() const { return longitud > 0.0 && articulacionValida(); }
 
 // Boundary conditions of the curve: deflection at both ends always, the end
-// slope at a rigid end, zero moment at a hinged one.
+// slope at a rigid end, zero moment at a hinged one. The system is written
+// in t = x/s (see escalaDeLaCurva), its unknowns C1·s³, C2·s², C3·s and C4.
 Eigen::VectorXd objBarra2d::constantesDeCombo(int c) const
 {
     Eigen::VectorXd k = Eigen::VectorXd::Zero(6);
@@ -69,6 +102,8 @@ Eigen::VectorXd objBarra2d::constantesDeCombo(int c) const
         return k;
     }
     const double L = longitud;
+    const double s = escalaDeLaCurva(L);
+    const double l = L / s;
     const double EI = inercia * moduloE;
     const Eigen::VectorXd u = columnaDeExtremos(desplazamientosLocales, c);
     const double q1 = coeficiente(matrizCargasCombo, c, 2);
@@ -81,21 +116,22 @@ Eigen::VectorXd objBarra2d::constantesDeCombo(int c) const
     derecha(0) = EI * u(1);
     if (articulacionInicio == 0) {
         sistema.row(1) << 0.0, 0.0, 1.0, 0.0;
-        derecha(1) = EI * u(2);
+        derecha(1) = s * EI * u(2);
     } else {
         sistema.row(1) << 0.0, 1.0, 0.0, 0.0;
         derecha(1) = 0.0;
     }
-    sistema.row(2) << std::pow(L, 3) / 6.0, std::pow(L, 2) / 2.0, L, 1.0;
+    sistema.row(2) << std::pow(l, 3) / 6.0, std::pow(l, 2) / 2.0, l, 1.0;
     derecha(2) = EI * u(4) + A * std::pow(L, 5) / 120.0 + B * std::pow(L, 4) / 24.0;
     if (articulacionFin == 0) {
-        sistema.row(3) << std::pow(L, 2) / 2.0, L, 1.0, 0.0;
-        derecha(3) = EI * u(5) + A * std::pow(L, 4) / 24.0 + B * std::pow(L, 3) / 6.0;
+        sistema.row(3) << std::pow(l, 2) / 2.0, l, 1.0, 0.0;
+        derecha(3) = s * (EI * u(5) + A * std::pow(L, 4) / 24.0 + B * std::pow(L, 3) / 6.0);
     } else {
-        sistema.row(3) << L, 1.0, 0.0, 0.0;
-        derecha(3) = A * std::pow(L, 3) / 6.0 + B * std::pow(L, 2) / 2.0;
+        sistema.row(3) << l, 1.0, 0.0, 0.0;
+        derecha(3) = std::pow(s, 2) * (A * std::pow(L, 3) / 6.0 + B * std::pow(L, 2) / 2.0);
     }
-    k << A, B, sistema.fullPivLu().solve(derecha);
+    const Eigen::Vector4d potencias(std::pow(s, 3), std::pow(s, 2), s, 1.0);
+    k << A, B, sistema.fullPivLu().solve(derecha).cwiseQuotient(potencias);
     return k;
 }
 
@@ -142,14 +178,14 @@ Eigen::MatrixXd objBarra2d::getSolicitacionCortante(int c, int n)
 {
     const Eigen::VectorXd k = columnaDeExtremos(constantesIntegracion, c);
     const Eigen::RowVectorXd x = estaciones(longitud, n);
-    return tablaDe(x, x.unaryExpr([&k](double xi) { return cortante(k, xi); }));
+    return tablaDe(x, x.unaryExpr([&k](double xs) { return cortante(k, xs); }));
 }
 
 Eigen::MatrixXd objBarra2d::getSolicitacionMomento(int c, int n)
 {
     const Eigen::VectorXd k = columnaDeExtremos(constantesIntegracion, c);
     const Eigen::RowVectorXd x = estaciones(longitud, n);
-    return tablaDe(x, x.unaryExpr([&k](double xi) { return momento(k, xi); }));
+    return tablaDe(x, x.unaryExpr([&k](double xs) { return momento(k, xs); }));
 }
 
 // Roots of V(x) = a·x² + b·x + k strictly inside the member; of two inside,
@@ -159,16 +195,13 @@ double objBarra2d::getXvcero(int c)
     const Eigen::VectorXd k = columnaDeExtremos(constantesIntegracion, c);
     const double a = -k(0) / 2.0;
     const double b = -k(1);
-    double r1 = -1.0;
-    double r2 = -1.0;
+    std::pair<double, double> raices{-1.0, -1.0};
     if (a != 0.0) {
-        // A negative discriminant gives NaN roots, which fail the tests below.
-        const double raiz = std::pow(b * b - 4.0 * a * k(2), 0.5);
-        r1 = (raiz - b) / (2.0 * a);
-        r2 = (-b - raiz) / (2.0 * a);
+        raices = raicesCuadraticas(a, b, k(2));
     } else if (b != 0.0) {
-        r1 = -k(2) / b;
+        raices.first = -k(2) / b;
     }
+    const auto [r1, r2] = raices;
     xvcero = -1.0;
     if (estrictamenteDentro(r1, longitud)) {
         xvcero = r1;
@@ -200,7 +233,7 @@ Eigen::MatrixXd objBarra2d::getBarraDeformada(int c, int n, double s)
     const double EI = inercia * moduloE;
     const Eigen::RowVectorXd w =
         curvaDefinida() && EI != 0.0
-            ? Eigen::RowVectorXd(x.unaryExpr([&k, EI](double xi) { return flechaPorEI(k, xi) / EI; }))
+            ? Eigen::RowVectorXd(x.unaryExpr([&k, EI](double xs) { return flechaPorEI(k, xs) / EI; }))
             : Eigen::RowVectorXd((u(1) + (u(4) - u(1)) * fraccion.array()).matrix());
     const Eigen::RowVectorXd a = x + (u(3) - u(0)) * s * fraccion;
     const Eigen::RowVectorXd b = (w.array() - w(0)).matrix() * s;
