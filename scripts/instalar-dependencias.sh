@@ -23,6 +23,7 @@ paquetes=(
   clang
   libclang-rt-14-dev
   llvm
+  g++-mingw-w64-x86-64-posix
 )
 
 if [ "$(id -u)" -eq 0 ]; then

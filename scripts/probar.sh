@@ -5,6 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/instalar-dependencias.sh
 bash scripts/compilar.sh
+# Every source also cross-compiles for Windows.
+bash scripts/windows.sh
 ctest --test-dir build --output-on-failure -j "$(nproc)"
 bash scripts/sanitizar.sh
 bash scripts/fuzz.sh 120

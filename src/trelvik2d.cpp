@@ -53,6 +53,7 @@ bool modeloAnalizado = false;
 int main(int argc, char** argv)
 {
     try {
+        ignorarSenalDeLimiteDeArchivo();
         nombreArchivo = argc > 1 ? argv[1] : "ingresoDatos.txt";
         limpiarConsola();
         leerYAnalizarArchivo();

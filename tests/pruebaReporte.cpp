@@ -6,11 +6,13 @@
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
@@ -19,6 +21,7 @@
 #include <vector>
 
 #include "archivoPrueba.h"
+#include "consola.h"
 #include "globales.h"
 #include "modeloPrueba.h"
 #include "report/funcionImprimirResultados.h"
@@ -438,17 +441,27 @@ std::vector<std::string> entradas()
     return nombres;
 }
 
-// Files written by the process may grow to a size limit only, as on a disk
-// that fills up while the report is written; the signal that would end the
-// process is ignored so that the write just fails.
+const rlim_t limiteDeTamano = 4096;
+
+// Files written by the process may grow to this size only; returns the
+// former limit.
+rlimit limitarArchivos(rlim_t bytes)
+{
+    rlimit anterior{};
+    getrlimit(RLIMIT_FSIZE, &anterior);
+    rlimit limitado = anterior;
+    limitado.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limitado);
+    return anterior;
+}
+
+// A size limit on the files written by the process, as on a disk that fills
+// up while the report is written; the signal that would end the process is
+// ignored so that the write just fails.
 class LimiteDeArchivo {
 public:
-    explicit LimiteDeArchivo(rlim_t bytes)
+    explicit LimiteDeArchivo(rlim_t bytes) : anterior(limitarArchivos(bytes))
     {
-        getrlimit(RLIMIT_FSIZE, &anterior);
-        rlimit limitado = anterior;
-        limitado.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limitado);
         senalAnterior = std::signal(SIGXFSZ, SIG_IGN);
     }
     ~LimiteDeArchivo()
@@ -471,17 +484,40 @@ TEST_F(Reporte, DiscoLlenoDejaElReporteAnterior)
     portico();
     funcionImprimirResultados();
     const std::string completo = reporte();
-    const rlim_t limite = 4096;
-    ASSERT_GT(completo.size(), limite);
+    ASSERT_GT(completo.size(), limiteDeTamano);
     escribirArchivo("resultados.txt", reporteAnterior);
     {
-        LimiteDeArchivo lleno(limite);
+        LimiteDeArchivo lleno(limiteDeTamano);
         EXPECT_EQ(salidaDe(funcionImprimirResultados), avisoDeFallo);
     }
     EXPECT_EQ(reporte(), reporteAnterior);
     EXPECT_EQ(entradas(), std::vector<std::string>{"resultados.txt"});
     EXPECT_EQ(salidaDe(funcionImprimirResultados), "");
     EXPECT_EQ(reporte(), completo);
+}
+
+// The program's start-up step alone keeps a write past the size limit, as a
+// shell's ulimit -f sets it, from ending the process: in a child of its own,
+// with the signal as the system leaves it, the report just fails and the
+// older one stays. The child leaves by _exit, so that the folder outlives it.
+TEST_F(Reporte, LimiteDeTamanoNoTerminaElPrograma)
+{
+    portico();
+    escribirArchivo("resultados.txt", reporteAnterior);
+    const pid_t hijo = fork();
+    ASSERT_GE(hijo, 0);
+    if (hijo == 0) {
+        std::signal(SIGXFSZ, SIG_DFL);
+        ignorarSenalDeLimiteDeArchivo();
+        limitarArchivos(limiteDeTamano);
+        _exit(salidaDe(funcionImprimirResultados) == avisoDeFallo ? EXIT_SUCCESS : EXIT_FAILURE);
+    }
+    int estado = 0;
+    ASSERT_EQ(waitpid(hijo, &estado, 0), hijo);
+    ASSERT_TRUE(WIFEXITED(estado)) << "el proceso terminó por la señal " << WTERMSIG(estado);
+    EXPECT_EQ(WEXITSTATUS(estado), EXIT_SUCCESS) << "sin la línea de fallo";
+    EXPECT_EQ(reporte(), reporteAnterior);
+    EXPECT_EQ(entradas(), std::vector<std::string>{"resultados.txt"});
 }
 
 // A name that cannot be replaced (a directory stands there) and a folder

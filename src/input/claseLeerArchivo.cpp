@@ -6,9 +6,11 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <set>
+#include <system_error>
 #include <utility>
 
 namespace {
@@ -301,9 +303,13 @@ std::string valorNoEntero(std::string_view valor, const std::string& etiqueta)
 
 void claseLeerArchivo::setNombreArchivo(std::string ruta) { rutaArchivo = std::move(ruta); }
 
+// Only a regular file is opened: a named pipe would wait for a writer for
+// ever, and a device may never end.
 bool claseLeerArchivo::archivoLegible()
 {
-    archivoAbierto archivo = abrir(rutaArchivo);
+    std::error_code error;
+    archivoAbierto archivo =
+        std::filesystem::is_regular_file(rutaArchivo, error) ? abrir(rutaArchivo) : archivoAbierto();
     char byte = 0;
     const bool legible = archivo && (std::fread(&byte, 1, 1, archivo.get()) == 1 || std::feof(archivo.get()));
     if (!legible) {

@@ -4,16 +4,20 @@
 // whole or not at all.
 #include "report/funcionImprimirResultados.h"
 
-#include <sys/stat.h>
+#ifndef _WIN32
+#include <fcntl.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <cstddef>
-#include <cstdio>
-#include <cstdlib>
+#include <filesystem>
 #include <initializer_list>
 #include <iostream>
+#include <random>
 #include <string>
+#include <string_view>
+#include <system_error>
 
 #include <Eigen/Dense>
 
@@ -22,10 +26,16 @@
 
 namespace {
 
+namespace fs = std::filesystem;
+
 const char* const archivoResultados = "resultados.txt";
-// mkstemp's pattern: the new report is written beside the old one, under a
-// name of its own.
-const char* const sufijoTemporal = ".XXXXXX";
+// The new report is written beside the old one, under the report's name and
+// a suffix of its own of these letters.
+constexpr std::string_view caracteresDeSufijo = "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+constexpr int largoDeSufijo = 6;
+// Names already taken are passed over; a folder that holds this many of them
+// in a row takes no report.
+constexpr int intentosDeNombre = 100;
 
 // Loops run to the counts, but never past what the container really holds.
 int hasta(int cuenta, std::size_t tamano) { return std::max(0, std::min(cuenta, static_cast<int>(tamano))); }
@@ -231,19 +241,46 @@ void avisarFalloDeEscritura()
     std::cout << "No se pudo escribir el archivo " << archivoResultados << std::endl;
 }
 
-// mkstemp creates the file owner-only; the report gets what an ordinary
-// creation would give it, 0666 less the umask.
-mode_t permisosDeArchivoNuevo()
+// A name beside the report that nothing holds yet, so that the new report is
+// never written through a link or into a pipe; drawn at random, so that two
+// programs in one folder never share it. Empty when none was found.
+std::string nombreTemporalLibre()
 {
-    const mode_t mascara = umask(0);
-    umask(mascara);
-    return 0666 & ~mascara;
+    static std::mt19937 generador{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> letra(0, caracteresDeSufijo.size() - 1);
+    for (int intento = 0; intento < intentosDeNombre; ++intento) {
+        std::string nombre = std::string(archivoResultados) + ".";
+        for (int i = 0; i < largoDeSufijo; ++i) {
+            nombre += caracteresDeSufijo[letra(generador)];
+        }
+        std::error_code error;
+        if (fs::symlink_status(nombre, error).type() == fs::file_type::not_found) {
+            return nombre;
+        }
+    }
+    return "";
 }
 
-// The whole report into the new file, down to the disk, so that a crash
-// right after the rename cannot leave an empty report; false when the
-// stream or the sync reports any failure.
-bool escribirEn(const std::string& ruta, int descriptor)
+// The written file down to the disk, so that a crash of the system right
+// after the rename cannot leave an empty report. On Windows the standard
+// library offers no such step, and the report is left to the system's cache.
+#ifdef _WIN32
+bool bajarAlDisco(const std::string&) { return true; }
+#else
+bool bajarAlDisco(const std::string& ruta)
+{
+    const int descriptor = open(ruta.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        return false;
+    }
+    const bool sincronizado = fsync(descriptor) == 0;
+    return close(descriptor) == 0 && sincronizado;
+}
+#endif
+
+// The whole report into the new file; false when the stream or the flush to
+// the disk reports any failure.
+bool escribirEn(const std::string& ruta)
 {
     resultados.clear();
     resultados.open(ruta, std::ios::out | std::ios::trunc);
@@ -252,7 +289,16 @@ bool escribirEn(const std::string& ruta, int descriptor)
     }
     escribirReporte();
     resultados.close();
-    return !resultados.fail() && fsync(descriptor) == 0;
+    return !resultados.fail() && bajarAlDisco(ruta);
+}
+
+// The file system's rename replaces an older report on every system, where
+// the C runtime's fails on Windows when the name is taken.
+bool ponerEnLugarDelReporte(const std::string& temporal)
+{
+    std::error_code error;
+    fs::rename(temporal, archivoResultados, error);
+    return !error;
 }
 
 }  // namespace
@@ -270,18 +316,14 @@ void funcionImprimirResultados()
     // The report goes to a new file beside the old one and takes its name
     // only once written whole: a full disk leaves the older report intact,
     // and a link or a pipe of that name is replaced, never written through.
-    std::string temporal = std::string(archivoResultados) + sufijoTemporal;
-    const int descriptor = mkstemp(temporal.data());
-    if (descriptor < 0) {
+    const std::string temporal = nombreTemporalLibre();
+    if (temporal.empty()) {
         avisarFalloDeEscritura();
         return;
     }
-    // A file system that keeps no permissions still takes the report.
-    static_cast<void>(fchmod(descriptor, permisosDeArchivoNuevo()));
-    const bool escrito = escribirEn(temporal, descriptor);
-    const bool cerrado = close(descriptor) == 0;
-    if (!escrito || !cerrado || std::rename(temporal.c_str(), archivoResultados) != 0) {
-        std::remove(temporal.c_str());
+    if (!escribirEn(temporal) || !ponerEnLugarDelReporte(temporal)) {
+        std::error_code error;
+        fs::remove(temporal, error);
         avisarFalloDeEscritura();
     }
 }

@@ -1,9 +1,12 @@
 #!/bin/bash
 # The report of the real program: its support table names each node by the
 # user's number; a link or a named pipe called resultados.txt is replaced,
-# never written through nor waited on; on a full disk, at start-up and after
-# F5, the older report stays as it was and the program says so, and once
-# there is room F5 writes the report whole.
+# never written through nor waited on; a named pipe given as the model is
+# never opened; F5 on a model saved without its combinations leaves the older
+# report as it was; on a full disk and under a limit on the size of the files
+# the program writes, at start-up and after F5, the older report stays as it
+# was and the program says so, and once there is room F5 writes the report
+# whole.
 source "$(dirname "$0")/comun.sh"
 
 aviso="No se pudo escribir el archivo resultados.txt"
@@ -53,43 +56,86 @@ cmp -s resultados.txt "$referencia" || fallar "tras F5 el reporte en lugar de la
 pulsar Escape
 esperarFin
 
+# --- A named pipe as the model: refused as a file that cannot be opened, at
+# start-up and after F5, without waiting for a writer. ---
+rm modelo.txt resultados.txt
+mkfifo modelo.txt
+arrancar
+esperarLinea "Error: no se puede abrir el archivo de datos modelo.txt"
+pulsar F5
+esperarQue hayLineas "Error: no se puede abrir el archivo de datos modelo.txt" 2
+[ ! -e resultados.txt ] || fallar "un modelo que no se leyó dejó un reporte"
+pulsar Escape
+esperarFin
+
+# --- The model saved without its combinations: F5 says why it does not
+# analyse it and leaves the older report byte for byte. ---
+rm modelo.txt
+cp "$modelo" modelo.txt
+arrancar
+esperarQue cmp -s resultados.txt "$referencia"
+grep -v '^combo:' "$modelo" >modelo.txt
+pulsar F5
+esperarLinea "El modelo no tiene combos; no se analiza"
+cmp -s resultados.txt "$referencia" || fallar "F5 sin combos cambió el reporte anterior"
+[ "$(nombresEn "$trabajo")" = "modelo.txt referencia.txt resultados.txt salida.txt " ] ||
+    fallar "F5 sin combos deja archivos de más: $(nombresEn "$trabajo")"
+pulsar Escape
+esperarFin
+
+[ "$(stat -c %s "$referencia")" -gt 4096 ] || fallar "el reporte cabe en 4 KiB"
+anterior="$trabajo/anterior.txt"
+echo "reporte anterior" >"$anterior"
+
+# sinEspacio CARPETA: the model in a folder where the report does not fit,
+# with an older report beside it; llenarDisco and liberarDisco take the room
+# away and give it back.
+sinEspacio() {
+    local carpeta="$1"
+    cp "$modelo" "$carpeta/modelo.txt"
+    cp "$anterior" "$carpeta/resultados.txt"
+    llenarDisco
+    arrancar "$carpeta"
+
+    esperarLinea "$aviso"
+    cmp -s "$carpeta/resultados.txt" "$anterior" || fallar "sin espacio cambió el reporte anterior"
+    [ "$(nombresEn "$carpeta")" = "modelo.txt resultados.txt " ] ||
+        fallar "sin espacio quedan archivos de más: $(nombresEn "$carpeta")"
+
+    pulsar F5
+    esperarQue hayLineas "$aviso" 2
+    cmp -s "$carpeta/resultados.txt" "$anterior" || fallar "tras F5 sin espacio cambió el reporte anterior"
+    [ "$(nombresEn "$carpeta")" = "modelo.txt resultados.txt " ] ||
+        fallar "tras F5 sin espacio quedan archivos de más: $(nombresEn "$carpeta")"
+
+    liberarDisco
+    pulsar F5
+    esperarQue cmp -s "$carpeta/resultados.txt" "$referencia"
+    hayLineas "$aviso" 2 || fallar "con espacio libre el programa aún avisa que no pudo escribir"
+    pulsar Escape
+    esperarFin
+}
+
 # --- A full disk: a small tmpfs where one can be mounted, filled up (a
 # report written in place would get only the page of the older one, and
-# break off after 4 KiB). Elsewhere a limit of 4 KiB on the size of the files
-# the program writes fails its writes the same way (the signal of the limit
-# is ignored, so a write just fails). ---
-[ "$(stat -c %s "$referencia")" -gt 4096 ] || fallar "el reporte cabe en 4 KiB"
+# break off after 4 KiB). ---
 disco="$trabajo/disco"
 mkdir "$disco"
 if mount -t tmpfs -o size=64k tmpfs "$disco" 2>/dev/null; then
     trap 'umount -l "$disco" 2>/dev/null; terminar' EXIT
     llenarDisco() { dd if=/dev/zero of="$disco/relleno" bs=4k 2>/dev/null || true; }
     liberarDisco() { rm -f "$disco/relleno"; }
+    sinEspacio "$disco"
 else
-    lanzador=(bash -c 'trap "" XFSZ; ulimit -S -f 4; exec "$@"' limite)
-    llenarDisco() { :; }
-    liberarDisco() { prlimit --pid "$pid" --fsize=unlimited; }
+    echo "sin tmpfs: el disco lleno se prueba solo con el límite de tamaño"
 fi
-cp "$modelo" "$disco/modelo.txt"
-echo "reporte anterior" >"$disco/resultados.txt"
-cp "$disco/resultados.txt" "$trabajo/anterior.txt"
-llenarDisco
-arrancar "$disco"
 
-esperarLinea "$aviso"
-cmp -s "$disco/resultados.txt" "$trabajo/anterior.txt" || fallar "el disco lleno cambió el reporte anterior"
-[ "$(nombresEn "$disco")" = "modelo.txt resultados.txt " ] ||
-    fallar "el disco lleno deja archivos de más: $(nombresEn "$disco")"
-
-pulsar F5
-esperarQue hayLineas "$aviso" 2
-cmp -s "$disco/resultados.txt" "$trabajo/anterior.txt" || fallar "tras F5 el disco lleno cambió el reporte anterior"
-[ "$(nombresEn "$disco")" = "modelo.txt resultados.txt " ] ||
-    fallar "tras F5 el disco lleno deja archivos de más: $(nombresEn "$disco")"
-
-liberarDisco
-pulsar F5
-esperarQue cmp -s "$disco/resultados.txt" "$referencia"
-hayLineas "$aviso" 2 || fallar "con espacio libre el programa aún avisa que no pudo escribir"
-pulsar Escape
-esperarFin
+# --- A limit of 4 KiB on the size of the files the program writes, as a
+# shell's ulimit -f sets: the program is not ended by the limit's signal, its
+# write just fails. ---
+limitado="$trabajo/limitado"
+mkdir "$limitado"
+lanzador=(bash -c 'ulimit -S -f 4; exec "$@"' limite)
+llenarDisco() { :; }
+liberarDisco() { prlimit --pid "$pid" --fsize=unlimited; }
+sinEspacio "$limitado"
