@@ -23,5 +23,5 @@ cmake -S . -B "$salida" -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=Release \
       -DTRELVIK2D_PRUEBAS=OFF -DTRELVIK2D_BENCH=OFF \
       -DEigen3_DIR=/usr/share/eigen3/cmake \
       -DGLUT_INCLUDE_DIR="$glut" -DGLUT_glut_LIBRARY_RELEASE:STRING=freeglut
-cmake --build "$salida" -j4 --target trelvik2dNucleo
+cmake --build "$salida" -j "$(nproc)" --target trelvik2dNucleo
 cmake --build "$salida" --target src/trelvik2d.cpp.obj
