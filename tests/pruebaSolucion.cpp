@@ -921,8 +921,10 @@ TEST(Solucion, VoladizoEsbeltoDeMilBarras)
 namespace {
 
 // A frame of 1 to 3 bays and 1 to 4 storeys of realistic concrete or steel
-// sections on fixed or pinned bases, with lateral loads at its joints and
-// gravity on its beams, in two combinations.
+// sections on fixed or pinned bases, some storeys braced by a bar hinged at
+// both ends, some beams hinged at one end, sometimes a rotational spring at
+// a base, with lateral loads at its joints and gravity on its beams, in two
+// combinations.
 Modelo porticoAleatorio(std::mt19937& azar)
 {
     auto entre = [&azar](double menor, double mayor) {
@@ -963,6 +965,15 @@ Modelo porticoAleatorio(std::mt19937& azar)
             m.cargasBarra.push_back({static_cast<int>(m.barras.size()) - 1, "G", -entre(5.0, 60.0)});
         }
         m.cargasNudo.push_back({p * fila, "V", entre(1.0, 100.0), 0, 0});
+        if (entero(0, 1) == 1) {
+            m.barras.push_back({(p - 1) * fila, p * fila + 1, 1, 1, entre(1e-3, 1e-2), 1e-6, 2.1e8});
+        } else if (entero(0, 2) == 0) {
+            m.barras.back().articulacionFin = 1;
+        }
+    }
+    if (entero(0, 1) == 1) {
+        m.nudos[0].apoyoGiro = 0;
+        m.nudos[0].resorteGiro = entre(1e3, 1e6);
     }
     m.combos = {{"C1", {{1.2, "G"}, {1.6, "V"}}}, {"C2", {{1.4, "G"}}}};
     return m;

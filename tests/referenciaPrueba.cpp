@@ -157,21 +157,53 @@ ResultadosDeReferencia resultadosDelPrograma()
 
 namespace {
 
-// Rows of each kind: every third from its first, of a block of that period.
-double errorDeTipo(const Eigen::MatrixXd& programa, const Eigen::MatrixXd& referencia, int periodo,
-                   std::vector<int> primeras)
+// The largest magnitude, in combination c, of the rows whose index modulo
+// periodo is among primeras.
+double mayorDeTipo(const Eigen::MatrixXd& m, Eigen::Index c, int periodo, const std::vector<int>& primeras)
 {
+    double mayor = 0.0;
+    for (Eigen::Index i = 0; i < m.rows(); ++i) {
+        if (std::find(primeras.begin(), primeras.end(), i % periodo) != primeras.end()) {
+            mayor = std::max(mayor, std::abs(m(i, c)));
+        }
+    }
+    return mayor;
+}
+
+// The size of the model, which relates forces to moments and translations
+// to rotations.
+double tamano()
+{
+    double mayor = 0.0;
+    for (int i = 0; i < noNudos; ++i) {
+        for (int j = 0; j < noNudos; ++j) {
+            mayor = std::max({mayor, std::abs(nudo[i].getX() - nudo[j].getX()),
+                              std::abs(nudo[i].getY() - nudo[j].getY())});
+        }
+    }
+    return mayor;
+}
+
+// A pair of kinds, a linear one and an angular one (translations and
+// rotations, forces and moments): each is set beside the largest of its own
+// kind and of the other carried over by the size of the model, so that a
+// kind that statics leaves at zero is not measured against its rounding.
+double errorDePar(const Eigen::MatrixXd& programa, const Eigen::MatrixXd& referencia, int periodo,
+                  const std::vector<int>& lineales, const std::vector<int>& angulares)
+{
+    const double L = tamano();
+    const Eigen::MatrixXd diferencia = programa - referencia;
     double peor = 0.0;
     for (Eigen::Index c = 0; c < referencia.cols(); ++c) {
-        double escala = 0.0, diferencia = 0.0;
-        for (Eigen::Index i = 0; i < referencia.rows(); ++i) {
-            if (std::find(primeras.begin(), primeras.end(), i % periodo) != primeras.end()) {
-                escala = std::max(escala, std::abs(referencia(i, c)));
-                diferencia = std::max(diferencia, std::abs(programa(i, c) - referencia(i, c)));
-            }
+        const double lineal = mayorDeTipo(referencia, c, periodo, lineales);
+        const double angular = mayorDeTipo(referencia, c, periodo, angulares);
+        const double escalaLineal = std::max(lineal, angular * (periodo == 3 ? L : 1.0 / L));
+        const double escalaAngular = std::max(angular, lineal * (periodo == 3 ? 1.0 / L : L));
+        if (escalaLineal > 0.0) {
+            peor = std::max(peor, mayorDeTipo(diferencia, c, periodo, lineales) / escalaLineal);
         }
-        if (escala > 0.0) {
-            peor = std::max(peor, diferencia / escala);
+        if (escalaAngular > 0.0) {
+            peor = std::max(peor, mayorDeTipo(diferencia, c, periodo, angulares) / escalaAngular);
         }
     }
     return peor;
@@ -181,8 +213,6 @@ double errorDeTipo(const Eigen::MatrixXd& programa, const Eigen::MatrixXd& refer
 
 double errorRelativo(const ResultadosDeReferencia& programa, const ResultadosDeReferencia& referencia)
 {
-    return std::max({errorDeTipo(programa.desplazamientos, referencia.desplazamientos, 3, {0, 1}),
-                     errorDeTipo(programa.desplazamientos, referencia.desplazamientos, 3, {2}),
-                     errorDeTipo(programa.fuerzas, referencia.fuerzas, 6, {0, 1, 3, 4}),
-                     errorDeTipo(programa.fuerzas, referencia.fuerzas, 6, {2, 5})});
+    return std::max(errorDePar(programa.desplazamientos, referencia.desplazamientos, 3, {0, 1}, {2}),
+                    errorDePar(programa.fuerzas, referencia.fuerzas, 6, {0, 1, 3, 4}, {2, 5}));
 }

@@ -24,7 +24,8 @@ ResultadosDeReferencia resultadosDelPrograma();
 
 // The largest difference between the two, each result set beside the
 // largest reference result of its kind (translations, rotations, forces,
-// moments) in its combination.
+// moments) in its combination, or of the kind paired with it, carried over
+// by the size of the model.
 double errorRelativo(const ResultadosDeReferencia& programa, const ResultadosDeReferencia& referencia);
 
 #endif
