@@ -5,12 +5,15 @@
 #include <cmath>
 #include <fstream>
 #include <functional>
+#include <random>
+#include <regex>
 #include <string>
 #include <vector>
 
 #include "analysis/funcionSolucionU.h"
 #include "globales.h"
 #include "modeloPrueba.h"
+#include "referenciaPrueba.h"
 
 namespace {
 
@@ -280,10 +283,10 @@ Modelo enUnidades(Modelo m, double fuerza, double longitud)
     return m;
 }
 
-std::string lineaMecanismo(const std::string& nudoYDireccion)
+std::string lineaMecanismo(const std::string& nudoYDireccion, const std::string& combo = "C1")
 {
-    return "Error: la estructura es un mecanismo bajo las cargas; no hay equilibrio en el nudo " +
-           nudoYDireccion + "; no se resuelve la estructura\n";
+    return "Error: la estructura es un mecanismo bajo las cargas del combo " + combo +
+           "; no hay equilibrio en el nudo " + nudoYDireccion + "; no se resuelve la estructura\n";
 }
 
 // Every analysis global has the shape of the model just solved.
@@ -626,19 +629,20 @@ TEST(Solucion, MecanismoBajoSusCargasNoSeResuelve)
         std::string nombre;
         Modelo modelo;
         std::string nudoYDireccion;
+        std::string combo = "C1";
     };
     const Mecanismo mecanismos[] = {
         {"barraHorizontalCargadaDeTraves", barraColgada(Lv, 0, 8, -5), "11, dirección Y"},
         {"barraVerticalCargadaDeTraves", barraColgada(0, -Lv, 3, -P), "11, dirección X"},
         {"barraInclinadaCargadaDeTraves", barraColgada(3, 4, -0.8 * P, 0.6 * P), "11, dirección X"},
-        {"porticoQueSeDesplazaBajoCargaLateral", porticoQueSeDesplaza(), "11, dirección X"},
-        {"porticoConVigaRigidaBajoCargaLateral", enlaceRigido, "11, dirección X"},
+        {"porticoQueSeDesplazaBajoCargaLateral", porticoQueSeDesplaza(), "11, dirección X", "C2"},
+        {"porticoConVigaRigidaBajoCargaLateral", enlaceRigido, "11, dirección X", "C2"},
         {"momentoEnNudoConTodasLasBarrasArticuladas", momentoEnNudoArticulado, "11, dirección giro"},
         {"momentoEnNudoSinBarras", nudoSuelto, "12, dirección giro"},
     };
     for (const Mecanismo& m : mecanismos) {
         SCOPED_TRACE(m.nombre);
-        EXPECT_EQ(resolver(m.modelo), lineaMecanismo(m.nudoYDireccion));
+        EXPECT_EQ(resolver(m.modelo), lineaMecanismo(m.nudoYDireccion, m.combo));
         EXPECT_FALSE(modeloAnalizado);
         EXPECT_EQ(kEstructura.size() + pCombo.size() + kLL.size() + u.size() + reacciones.size(), 0);
     }
@@ -691,12 +695,12 @@ TEST(Solucion, UnaBarraMuyRigidaNoBorraElResto)
     }
 }
 
-TEST(Solucion, CadenaDeBarrasMuyCortas)
+namespace {
+
+// Cantilever of length L along X in equal members, fixed at node 0, loaded at
+// its tip by P downwards.
+Modelo voladizoEnTramos(double L, int tramos)
 {
-    // A cantilever of 1 mm in 100 members: tip deflection PL^3/(3EI),
-    // rotation PL^2/(2EI).
-    const int tramos = 100;
-    const double L = 1e-3;
     Modelo m;
     m.nudos.push_back({0, 0, 1, 1, 1});
     for (int i = 1; i <= tramos; ++i) {
@@ -704,7 +708,18 @@ TEST(Solucion, CadenaDeBarrasMuyCortas)
         m.barras.push_back({i - 1, i});
     }
     m.cargasNudo = {{tramos, "D", 0, -P, 0}};
-    EXPECT_EQ(resolver(m), "");
+    return m;
+}
+
+}  // namespace
+
+TEST(Solucion, CadenaDeBarrasMuyCortas)
+{
+    // A cantilever of 1 mm in 100 members: tip deflection PL^3/(3EI),
+    // rotation PL^2/(2EI).
+    const int tramos = 100;
+    const double L = 1e-3;
+    EXPECT_EQ(resolver(voladizoEnTramos(L, tramos)), "");
     ASSERT_TRUE(modeloAnalizado);
     const double v = -P * std::pow(L, 3) / (3 * EI), giro = -P * L * L / (2 * EI);
     EXPECT_NEAR(nudo[tramos].getDesplazamientoY(0), v, 1e-6 * std::abs(v));
@@ -727,9 +742,253 @@ TEST(Solucion, LasUnidadesNoCambianNiResultadosNiVeredictos)
         EXPECT_NEAR(nudo[0].getReaccionM(0), wp * Lp * Lp / 8 * f * l + 5 * wp * Lp / 8 * 0.5 * f * l,
                     1e-9 * wp * Lp * Lp * f * l);
 
-        EXPECT_EQ(resolver(enUnidades(porticoQueSeDesplaza(), f, l)), lineaMecanismo("11, dirección X"));
+        EXPECT_EQ(resolver(enUnidades(porticoQueSeDesplaza(), f, l)),
+                  lineaMecanismo("11, dirección X", "C2"));
         EXPECT_EQ(resolver(enUnidades(momentoEnNudoArticulado, f, l)), lineaMecanismo("11, dirección giro"));
         EXPECT_EQ(resolver(enUnidades(barraColgada(0, -Lv, 0, -P), f, l)), "");
         EXPECT_NEAR(nudo[1].getDesplazamientoY(0), -P * Lv / EA * l, cerca(P * Lv / EA * l));
+    }
+}
+
+TEST(Solucion, UnaCargaPequenaNoCabeEnUnMecanismoJuntoACargasGrandes)
+{
+    // The columns carry 1e7 down axially; the sway that nothing resists
+    // takes any load across it, however small beside the others.
+    const double grande = 1e7;
+    struct Caso {
+        std::string nombre;
+        std::vector<CargaNudo> cargas;
+        std::string nudoYDireccion;
+    };
+    const Caso casos[] = {
+        {"verticalEnUnaColumna", {{1, "G", 0, -grande, 0}, {1, "V", 10, 0, 0}}, "11, dirección X"},
+        {"verticalEnUnaColumnaYLateralMinima",
+         {{1, "G", 0, -grande, 0}, {2, "V", 1e-3, 0, 0}},
+         "12, dirección X"},
+        {"vigaComprimida",
+         {{1, "G", grande, 0, 0}, {2, "G", -grande, 0, 0}, {2, "V", 10, 0, 0}},
+         "11, dirección X"},
+    };
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.nombre);
+        Modelo m = porticoQueSeDesplaza();
+        m.cargasNudo = caso.cargas;
+        m.combos = {{"C1", {{1.0, "G"}}}};
+        EXPECT_EQ(resolver(m), "");
+        EXPECT_TRUE(modeloAnalizado);
+        // Ten combinations, the sixth of them with the small load.
+        m.combos.clear();
+        for (int c = 0; c < 10; ++c) {
+            m.combos.push_back({"G" + std::to_string(c), {{1.0 + c, "G"}}});
+        }
+        m.combos[5].pares.push_back({1.0, "V"});
+        EXPECT_EQ(resolver(m), lineaMecanismo(caso.nudoYDireccion, "G5"));
+        EXPECT_FALSE(modeloAnalizado);
+    }
+}
+
+namespace {
+
+// Pinned at 0 and on a roller at 3a, the middle segment between the two free
+// nodes R times stiffer; Pv down at a: by statics the moment is 2Pv·a/3
+// under the load and Pv·a/3 at 2a.
+const double a = 2.0, Pv = 10.0;
+Modelo vigaConTramoRigido(double R)
+{
+    Modelo m;
+    m.nudos = {{0, 0, 1, 1, 0}, {a, 0}, {2 * a, 0}, {3 * a, 0, 0, 1, 0}};
+    m.barras = {{0, 1}, {1, 2, 0, 0, R * A, R * I}, {2, 3}};
+    m.cargasNudo = {{1, "D", 0, -Pv, 0}};
+    return m;
+}
+
+// Fixed portal of height h and span Lb whose beam is R times stiffer than
+// its columns, pushed sideways and down at a joint.
+Modelo porticoConVigaRigida(double R)
+{
+    Modelo m;
+    m.nudos = {{0, 0, 1, 1, 1}, {0, h}, {Lb, h}, {Lb, 0, 1, 1, 1}};
+    m.barras = {{0, 1}, {1, 2, 0, 0, R * A, R * I}, {3, 2}};
+    m.cargasNudo = {{1, "D", P, -2 * P, 0}};
+    return m;
+}
+
+// A beam on rollers at both ends, held along X only by a spring of ratio
+// times EA/L, pushed by P towards it: N = -P.
+Modelo vigaSobreResorteAxial(double ratio)
+{
+    Modelo m;
+    m.nudos = {{0, 0, 0, 1, 0, ratio * EA / Lv}, {Lv, 0, 0, 1, 0}};
+    m.barras = {{0, 1}};
+    m.cargasNudo = {{1, "D", -P, 0, 0}};
+    return m;
+}
+
+// A cantilever whose clamp is a rotational spring of ratio times 4EI/L:
+// under P at its tip it carries a shear P and a moment P·L at the spring.
+Modelo voladizoSobreResorteDeGiro(double ratio)
+{
+    Modelo m;
+    m.nudos = {{0, 0, 1, 1, 0, 0, 0, ratio * 4 * EI / Lv}, {Lv, 0}};
+    m.barras = {{0, 1}};
+    m.cargasNudo = {{1, "D", 0, -P, 0}};
+    return m;
+}
+
+const std::regex lineaAdvertencia(
+    "Advertencia: la estructura está mal condicionada; los resultados conservan unas ([1-4]) cifras "
+    "significativas \\(nudo [0-9]+, dirección (X|Y|giro)\\)\n");
+const std::regex lineaMalCondicionada(
+    "Error: la estructura está mal condicionada \\(nudo [0-9]+, dirección (X|Y|giro)\\): sus resultados "
+    "no tendrían cifras exactas; no se resuelve la estructura\n");
+
+// A sound model is solved right to 1e-5 of its largest results of each
+// kind, or right to the digits its warning claims, or refused as
+// ill-conditioned; never called a mechanism.
+void comprobarPrecision(const Modelo& m)
+{
+    const std::string salida = resolver(m);
+    std::smatch advertencia;
+    if (std::regex_match(salida, lineaMalCondicionada)) {
+        EXPECT_FALSE(modeloAnalizado);
+        EXPECT_EQ(u.size(), 0);
+        return;
+    }
+    ASSERT_TRUE(modeloAnalizado) << salida;
+    double tolerancia = 1e-5;
+    if (std::regex_match(salida, advertencia, lineaAdvertencia)) {
+        tolerancia = std::pow(10.0, -std::stoi(advertencia[1]));
+    } else {
+        EXPECT_EQ(salida, "");
+    }
+    EXPECT_LE(errorRelativo(resultadosDelPrograma(), resolverEnCuadruple()), tolerancia);
+}
+
+}  // namespace
+
+TEST(Solucion, ModelosCercaDelLimiteDeLaPrecisionDoble)
+{
+    for (double R : {1.0, 1e6, 1e9, 1e10, 1e11, 1e12, 5e12, 1e13, 5e13, 1e14, 1e15, 1e16, 1e18}) {
+        SCOPED_TRACE(testing::Message() << "R = " << R);
+        comprobarPrecision(vigaConTramoRigido(R));
+        comprobarPrecision(porticoConVigaRigida(R));
+        comprobarPrecision(vigaSobreResorteAxial(1.0 / R));
+        comprobarPrecision(voladizoSobreResorteDeGiro(1.0 / R));
+    }
+}
+
+TEST(Solucion, LaPerdidaDeCifrasSeAnunciaOImpideResolver)
+{
+    // Right by statics up to a ratio of 1e9; 1e12 keeps a few digits, and
+    // from 1e14 none can be trusted.
+    EXPECT_EQ(resolver(vigaConTramoRigido(1e9)), "");
+    ASSERT_TRUE(modeloAnalizado);
+    const double M1 = barra[0].getSolicitacionMomento(0, 2)(1, 1),
+                 M2 = barra[2].getSolicitacionMomento(0, 2)(1, 0);
+    EXPECT_NEAR(std::abs(M1), 2 * Pv * a / 3, 1e-5 * Pv * a);
+    EXPECT_NEAR(std::abs(M2), Pv * a / 3, 1e-5 * Pv * a);
+    EXPECT_TRUE(std::regex_match(resolver(vigaConTramoRigido(1e12)), lineaAdvertencia));
+    EXPECT_TRUE(modeloAnalizado);
+    EXPECT_TRUE(std::regex_match(resolver(vigaConTramoRigido(1e14)), lineaMalCondicionada));
+    EXPECT_FALSE(modeloAnalizado);
+
+    EXPECT_EQ(resolver(vigaSobreResorteAxial(1e-9)), "");
+    EXPECT_NEAR(barra[0].getSolicitacionAxial(0, 2)(1, 0), -P, 1e-5 * P);
+    EXPECT_TRUE(std::regex_match(resolver(vigaSobreResorteAxial(1e-14)), lineaAdvertencia));
+    EXPECT_NEAR(barra[0].getSolicitacionAxial(0, 2)(1, 0), -P, 0.1 * P);
+    EXPECT_TRUE(std::regex_match(resolver(vigaSobreResorteAxial(1e-15)), lineaMalCondicionada));
+
+    EXPECT_EQ(resolver(voladizoSobreResorteDeGiro(1e-9)), "");
+    EXPECT_NEAR(std::abs(barra[0].getSolicitacionCortante(0, 2)(1, 0)), P, 1e-5 * P);
+    EXPECT_NEAR(nudo[0].getReaccionM(0), P * Lv, 1e-5 * P * Lv);
+    EXPECT_TRUE(std::regex_match(resolver(voladizoSobreResorteDeGiro(1e-12)), lineaAdvertencia));
+    EXPECT_NEAR(std::abs(barra[0].getSolicitacionCortante(0, 2)(1, 0)), P, 1e-2 * P);
+}
+
+TEST(Solucion, VoladizoEsbeltoDeMilBarras)
+{
+    // Tip deflection PL^3/(3EI) and clamp moment PL of a cantilever of 10 in
+    // 1,000 members.
+    const int tramos = 1000;
+    const double L = 10.0;
+    EXPECT_EQ(resolver(voladizoEnTramos(L, tramos)), "");
+    ASSERT_TRUE(modeloAnalizado);
+    const double v = -P * std::pow(L, 3) / (3 * EI);
+    EXPECT_NEAR(nudo[tramos].getDesplazamientoY(0), v, 1e-8 * std::abs(v));
+    EXPECT_NEAR(nudo[0].getReaccionM(0), P * L, 1e-8 * P * L);
+}
+
+namespace {
+
+// A frame of 1 to 3 bays and 1 to 4 storeys of realistic concrete or steel
+// sections on fixed or pinned bases, some storeys braced by a bar hinged at
+// both ends, some beams hinged at one end, sometimes a rotational spring at
+// a base, with lateral loads at its joints and gravity on its beams, in two
+// combinations.
+Modelo porticoAleatorio(std::mt19937& azar)
+{
+    auto entre = [&azar](double menor, double mayor) {
+        return std::uniform_real_distribution<double>(menor, mayor)(azar);
+    };
+    auto entero = [&azar](int menor, int mayor) {
+        return std::uniform_int_distribution<int>(menor, mayor)(azar);
+    };
+    const int vanos = entero(1, 3), pisos = entero(1, 4);
+    const bool acero = entero(0, 1) == 1;
+    const double modulo = acero ? 2.1e8 : entre(2e7, 3.5e7);
+    auto seccion = [&](double escala) {
+        const double b = entre(0.2, 0.5) * escala, d = entre(0.3, 0.9) * escala;
+        return std::pair<double, double>{b * d, b * d * d * d / 12};
+    };
+    Modelo m;
+    std::vector<double> x = {0.0};
+    for (int v = 0; v < vanos; ++v) {
+        x.push_back(x.back() + entre(3.0, 9.0));
+    }
+    double y = 0.0;
+    for (int p = 0; p <= pisos; ++p) {
+        for (double xi : x) {
+            const int codigo = p == 0 ? 1 : 0;
+            m.nudos.push_back({xi, y, codigo, codigo, p == 0 ? entero(0, 1) : 0});
+        }
+        y += entre(2.5, 4.5);
+    }
+    const int fila = vanos + 1;
+    for (int p = 1; p <= pisos; ++p) {
+        for (int c = 0; c < fila; ++c) {
+            const std::pair<double, double> s = seccion(acero ? 0.5 : 1.0);
+            m.barras.push_back({(p - 1) * fila + c, p * fila + c, 0, 0, s.first, s.second, modulo});
+        }
+        for (int c = 0; c < vanos; ++c) {
+            const std::pair<double, double> s = seccion(acero ? 0.5 : 1.0);
+            m.barras.push_back({p * fila + c, p * fila + c + 1, 0, 0, s.first, s.second, modulo});
+            m.cargasBarra.push_back({static_cast<int>(m.barras.size()) - 1, "G", -entre(5.0, 60.0)});
+        }
+        m.cargasNudo.push_back({p * fila, "V", entre(1.0, 100.0), 0, 0});
+        if (entero(0, 1) == 1) {
+            m.barras.push_back({(p - 1) * fila, p * fila + 1, 1, 1, entre(1e-3, 1e-2), 1e-6, 2.1e8});
+        } else if (entero(0, 2) == 0) {
+            m.barras.back().articulacionFin = 1;
+        }
+    }
+    if (entero(0, 1) == 1) {
+        m.nudos[0].apoyoGiro = 0;
+        m.nudos[0].resorteGiro = entre(1e3, 1e6);
+    }
+    m.combos = {{"C1", {{1.2, "G"}, {1.6, "V"}}}, {"C2", {{1.4, "G"}}}};
+    return m;
+}
+
+}  // namespace
+
+TEST(Solucion, PorticosAleatoriosSinAvisoYComoLaReferencia)
+{
+    std::mt19937 azar(20261210);
+    for (int k = 0; k < 2000; ++k) {
+        SCOPED_TRACE(k);
+        const Modelo m = porticoAleatorio(azar);
+        ASSERT_EQ(resolver(m), "");
+        ASSERT_TRUE(modeloAnalizado);
+        EXPECT_LE(errorRelativo(resultadosDelPrograma(), resolverEnCuadruple()), 1e-9);
     }
 }

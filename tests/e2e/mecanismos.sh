@@ -9,8 +9,8 @@ source "$(dirname "$0")/comun.sh"
 reporteAnterior="reporte de un análisis anterior"
 
 casos=(
-    "porticoMecanismo.txt|Error: la estructura es un mecanismo bajo las cargas; no hay equilibrio en el nudo 2, dirección X; no se resuelve la estructura"
-    "momentoEnNudoArticulado.txt|Error: la estructura es un mecanismo bajo las cargas; no hay equilibrio en el nudo 2, dirección giro; no se resuelve la estructura"
+    "porticoMecanismo.txt|Error: la estructura es un mecanismo bajo las cargas del combo C2; no hay equilibrio en el nudo 2, dirección X; no se resuelve la estructura"
+    "momentoEnNudoArticulado.txt|Error: la estructura es un mecanismo bajo las cargas del combo C2; no hay equilibrio en el nudo 2, dirección giro; no se resuelve la estructura"
 )
 
 # A layer switched on shows nothing: the combination switched on after it
