@@ -178,8 +178,16 @@ soloSeVen() {
     esperarPantalla barraGris comboActivo "$@" -- "${ausentes[@]}"
 }
 
-# Ends the program with a key or a command and checks its exit status.
+# Whether the program has ended; one that has ended but was not waited for
+# yet stands as a zombie.
+programaTerminado() {
+    ! kill -0 "$pid" 2>/dev/null || [[ "$(ps -o stat= -p "$pid" 2>/dev/null)" == *Z* ]]
+}
+
+# Waits for the end of the program that a key or a command ended and checks
+# its exit status.
 esperarFin() {
+    intentarHasta programaTerminado || fallar "el programa no terminó"
     local estado=0
     wait "$pid" || estado=$?
     pid=""
