@@ -15,13 +15,13 @@
 
 namespace {
 
-const Color rojoNudo = colorDe(0.7f, 0.0f, 0.0f);
-const Color grisBarra = colorDe(0.5f, 0.5f, 0.5f);
-const Color verdeArticulacion = colorDe(0.1f, 0.7f, 0.1f);
-const Color rojoTag = colorDe(0.9f, 0.2f, 0.2f);
-const Color grisTexto = colorDe(0.8f, 0.8f, 0.8f);
-const Color amarilloApoyo = colorDe(0.8f, 0.8f, 0.3f);
-const Color rojoResorte = colorDe(0.8f, 0.2f, 0.2f);
+const Color rojoNudo = colorDe(colorNudo);
+const Color grisBarra = colorDe(colorBarra);
+const Color verdeArticulacion = colorDe(colorArticulacion);
+const Color rojoTag = colorDe(colorTagNudo);
+const Color grisTexto = colorDe(colorTextoBarra);
+const Color amarilloApoyo = colorDe(colorApoyo);
+const Color rojoResorte = colorDe(colorResorteGiro);
 
 class Capas : public ::testing::Test {
 protected:
@@ -244,7 +244,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasoApoyo{"soloGiro", 0, 0, 1, {}, {}}, CasoApoyo{"xGiro", 1, 0, 1, {}, {}},
         CasoApoyo{"yGiro", 0, 1, 1, {}, {}}, CasoApoyo{"libre", 0, 0, 0, {}, {}},
         CasoApoyo{"codigoDos", 2, 1, 0, {}, {}}),
-    [](const ::testing::TestParamInfo<CasoApoyo>& info) { return std::string(info.param.nombre); });
+    [](const ::testing::TestParamInfo<CasoApoyo>& caso) { return std::string(caso.param.nombre); });
 
 TEST_F(Capas, SinTamanoElApoyoMideUnCincuentavoDelAncho)
 {
@@ -292,8 +292,8 @@ INSTANTIATE_TEST_SUITE_P(Rigideces, Resortes,
                          ::testing::Values(CasoResorte{"x", 100, 0, 0}, CasoResorte{"y", 0, 5, 0},
                                            CasoResorte{"giro", 0, 0, 1e6}, CasoResorte{"negativo", -3, 0, 0},
                                            CasoResorte{"todos", 1, 2, 3}, CasoResorte{"ninguno", 0, 0, 0}),
-                         [](const ::testing::TestParamInfo<CasoResorte>& info) {
-                             return std::string(info.param.nombre);
+                         [](const ::testing::TestParamInfo<CasoResorte>& caso) {
+                             return std::string(caso.param.nombre);
                          });
 
 TEST_F(Capas, LasCapasDejanLaMatrizComoLaEncontraron)

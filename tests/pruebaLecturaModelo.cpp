@@ -2,6 +2,7 @@
 // precedence rules, combinations, display settings and bad input.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -895,5 +896,95 @@ TEST(Ejemplos, EjemploTrabajadoEnEquilibrio)
         }
         EXPECT_NEAR(sumaX, -cargaX[c], 1e-6);
         EXPECT_NEAR(sumaY, cargaY[c], 1e-6);
+    }
+}
+
+// The broken files of the end-to-end fixtures, taken as the program starts
+// on them: each gives its one line about the file, and only a file with no
+// more than a warning is analysed and has its report. A byte order mark has
+// no line of its own.
+TEST(Arranque, CadaArchivoDefectuosoDaSuUnicaLinea)
+{
+    struct Caso {
+        std::string archivo;
+        std::string linea;
+        bool analizado;
+    };
+    const Caso casos[] = {
+        {"valorInvalido.txt", "Error: el valor e de la etiqueta puntual: no es un número válido", false},
+        {"valorFueraDeRango.txt",
+         "Error: el valor -1e999 de la etiqueta puntual: está fuera del rango de los números reales", false},
+        {"nudoFueraDeRango.txt",
+         "Error: el valor 1e400 de la etiqueta nudos: está fuera del rango de los números reales", false},
+        {"precisionFueraDeRango.txt",
+         "Error: el valor 99999999999 de la etiqueta precision: está fuera del rango de los números enteros",
+         false},
+        {"tablaConNan.txt",
+         "Faltan datos para completar la matriz nudos: la lectura se detuvo en el valor nan", false},
+        {"etiquetaAlFinal.txt", "Error: falta el valor de la etiqueta precision: al final del archivo",
+         false},
+        {"nudoInexistente.txt",
+         "Error: la etiqueta puntual: nombra el número de nudo 7, que no está en la tabla nudos:", false},
+        {"nudoNegativo.txt",
+         "Error: la etiqueta puntual: nombra el número de nudo -2, que no está en la tabla nudos:", false},
+        {"barraFueraDelEntero.txt",
+         "Error: la etiqueta distribuidaGlobal: nombra el número de barra 2147483648, que no está en la "
+         "tabla barras:",
+         false},
+        {"barraSinNudo.txt",
+         "Error: la etiqueta barras: nombra el número de nudo 5, que no está en la tabla nudos:", false},
+        {"nudoRepetido.txt", "Error: el número de nudo 2 se repite en la tabla nudos:", false},
+        {"tablaRepetida.txt", "Error: la etiqueta nudos: aparece 2 veces; la tabla se da una sola vez",
+         false},
+        {"sinNudos.txt", "Error: la tabla nudos: no tiene ningún nudo", false},
+        {"puntualCorta.txt", "Error: faltan datos en el bloque puntual: P: tiene 2 de sus 3 números fijos",
+         false},
+        {"seccionCorta.txt",
+         "Error: faltan datos en el bloque seccionGenerica: VIGA: tiene 2 de sus 4 números fijos", false},
+        {"distribuidaCorta.txt",
+         "Error: faltan datos en el bloque distribuidaLocal: Q: tiene 2 de sus 4 números fijos", false},
+        {"articulacionInvalida.txt",
+         "Error: códigos de articulación distintos de 0 y 1 en la etiqueta articulacion: 0 2", false},
+        {"sinSeccion.txt",
+         "Error: la barra 2 no tiene sección; ningún bloque seccionRectangular: ni seccionGenerica: la "
+         "nombra",
+         false},
+        {"moduloNulo.txt", "Error: el valor 0 de E del bloque seccionRectangular: VIGA no es mayor que 0",
+         false},
+        {"inerciaNegativa.txt", "Error: el valor -0.003125 de I del bloque seccionGenerica: VIGA es negativo",
+         false},
+        {"resorteNegativo.txt",
+         "Error: el valor -500 de la rigidez en Y del bloque resorte: es negativo (nudo 3)", false},
+        {"direccionNula.txt",
+         "Error: la dirección (dx, dy) del bloque distribuidaGlobal: Q es nula (barra 2)", false},
+        {"comboSinPares.txt", "Error: el combo VACIO no tiene ningún par de factor y caso de carga", false},
+        {"comboRepetido.txt", "Error: el nombre de combo C se repite", false},
+        {"comboSinCaso.txt", "Error: al combo C le falta el caso de carga de su último factor 1.5", false},
+        {"comboAlFinal.txt", "Error: la etiqueta combo: al final del archivo no tiene nombre", false},
+        {"nombreConEscape.txt",
+         "Error: el combo \\x1b[2J\\x1b[31m no tiene ningún par de factor y caso de carga", false},
+        {"longitudNula.txt", "Error: la barra 1 tiene longitud nula (nudos 1 y 2)", false},
+        {"nudosCasiCoincidentes.txt", "Error: la barra 1 tiene longitud nula (nudos 1 y 2)", false},
+        {"pesoPropioRepetido.txt", "No usar la etiqueta *pesoPropio:* más de una vez", false},
+        {"sinBarras.txt", "El modelo no tiene barras; no se analiza", false},
+        {"sinCombos.txt", "El modelo no tiene combos; no se analiza", false},
+        {"etiquetaAjena.txt", "Advertencia: la etiqueta resortes: no es del formato y se ignora", true},
+        {"comboSinCargas.txt", "Advertencia: el combo D nombra el caso de carga p, que ninguna carga usa",
+         true},
+        {"marcaDeOrden.txt", "", true},
+    };
+    const std::filesystem::path malos = std::filesystem::absolute("e2e/malos");
+    const TrabajoEnCarpetaTemporal trabajo;
+    const std::filesystem::path reporte = trabajo.getRuta() / "resultados.txt";
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.archivo);
+        std::filesystem::remove(reporte);
+        nombreArchivo = (malos / c.archivo).string();
+        const std::string salida = salidaDe([] { leerYAnalizarArchivo(); });
+        const std::vector<std::string> lineas =
+            c.linea.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.linea};
+        EXPECT_EQ(lineasDeFalla(salida), lineas) << salida;
+        EXPECT_EQ(modeloAnalizado, c.analizado);
+        EXPECT_EQ(std::filesystem::exists(reporte), c.analizado);
     }
 }

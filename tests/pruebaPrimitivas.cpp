@@ -14,21 +14,24 @@
 #include "modeloPrueba.h"
 #include "ventanaPrueba.h"
 #include "viewer/elementosPlot.h"
+#include "viewer/funcionPlot.h"
 #include "viewer/interruptores.h"
 
 namespace {
 
-const Color verde = colorDe(0.0f, 1.0f, 0.0f);
-const Color verdeActivo = colorDe(0.0f, 1.0f, 0.2f);
-const Color verdeInactivo = colorDe(0.0f, 0.3f, 0.05f);
-const Color tinta = colorDe(0.9f, 0.5f, 0.1f);
+const Color verde = colorDe(colorPanel);
+const Color verdeActivo = colorDe(colorComboActivo);
+const Color verdeInactivo = colorDe(colorComboInactivo);
+// Ink of the primitives, a colour that no layer uses.
+const ColorRGB colorTinta = {0.9f, 0.5f, 0.1f};
+const Color tinta = colorDe(colorTinta);
 
 class Primitivas : public ::testing::Test {
 protected:
     void SetUp() override
     {
         encuadrar(-10.0, 10.0, -10.0, 10.0);
-        glColor3f(0.9f, 0.5f, 0.1f);
+        ponerColor(colorTinta);
         glLineWidth(1.0f);
     }
 };
@@ -77,11 +80,11 @@ TEST_F(Panel, ElPromptEstaAbajoALaIzquierdaYLaOrdenDebajo)
 {
     dialogo = "Comando:";
     comando = "";
-    plotDialogo();
+    dibujarPanel();
     const Imagen sinOrden = leerImagen();
     encuadrar(-10.0, 10.0, -10.0, 10.0);
     comando = "plotM";
-    plotDialogo();
+    dibujarPanel();
     const Imagen conOrden = leerImagen();
 
     const PuntoVentana p = proyectarPanel(xPrompt, yPrompt);
@@ -105,7 +108,7 @@ TEST_F(Panel, LosCombosActivosSeVenClarosYLosDemasOscuros)
     darCombos(3);
     flags[flagCombo(1)] = 1;
     flags[flagCombo(2)] = 2;  // even: switched on and off again
-    plotDialogo();
+    dibujarPanel();
     const Imagen im = leerImagen();
 
     const PuntoVentana titulo = proyectarPanel(xTituloCombos, yTituloCombos);
@@ -126,7 +129,7 @@ TEST_F(Panel, LosCombosActivosSeVenClarosYLosDemasOscuros)
 TEST_F(Panel, SinNudosSoloMuestraElTitulo)
 {
     nudo.clear();
-    plotDialogo();
+    dibujarPanel();
     const Imagen im = leerImagen();
     EXPECT_GT(buscarEnFila(im, verde, proyectarPanel(xTituloCombos, yTituloCombos), 150).cantidad, 0);
     EXPECT_EQ(im.buscarTodo(verdeActivo).cantidad, 0);
@@ -141,11 +144,11 @@ TEST_F(Panel, MasDeCienCombosNoLeenFueraDeLosInterruptores)
 {
     flags.assign(cantidadFlags, 1);
     darCombos(maxCombosVisibles);
-    plotDialogo();
+    dibujarPanel();
     const Imagen cien = leerImagen();
     encuadrar(-10.0, 10.0, -10.0, 10.0);
     darCombos(130);
-    plotDialogo();
+    dibujarPanel();
     const Imagen im = leerImagen();
     const PuntoVentana primera = proyectarPanel(xListaCombos, yFilaCombo(0));
     EXPECT_GT(buscarEnFila(im, verdeActivo, primera, 30).cantidad, 0);
@@ -268,8 +271,8 @@ INSTANTIATE_TEST_SUITE_P(Formatos, Alineacion,
                                            Numero{"redondeo", drawNumFloat, 3.14159, 3, 5, 0.0},
                                            Numero{"exponente", drawNumSci, 1234.5, 2, 8, 0.0},
                                            Numero{"sinDecimales", drawNumFloat, 7.0, 0, 1, 0.0}),
-                         [](const ::testing::TestParamInfo<Numero>& info) {
-                             return std::string(info.param.nombre);
+                         [](const ::testing::TestParamInfo<Numero>& caso) {
+                             return std::string(caso.param.nombre);
                          });
 
 // A number of decimals beyond the usable range draws the same label as the

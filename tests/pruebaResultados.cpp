@@ -15,20 +15,20 @@
 
 namespace {
 
-const Color contornoM = colorDe(0.7f, 0.2f, 0.0f);
-const Color rayadoM = colorDe(0.5f, 0.1f, 0.0f);
-const Color contornoV = colorDe(0.5f, 0.5f, 0.0f);
-const Color rayadoV = colorDe(0.4f, 0.4f, 0.0f);
-const Color contornoN = colorDe(0.0f, 0.2f, 0.7f);
-const Color etiquetaN = colorDe(0.4f, 0.4f, 0.9f);
-const Color deformada = colorDe(0.0f, 0.7f, 0.7f);
-const Color textoDeformada = colorDe(0.7f, 0.7f, 0.7f);
-const Color cargaNudo = colorDe(0.8f, 0.2f, 0.2f);
-const Color flechaQ = colorDe(0.0f, 0.3f, 0.0f);
-const Color etiquetaQ = colorDe(0.3f, 0.7f, 0.3f);
-const Color flechaF = colorDe(0.0f, 0.4f, 0.5f);
-const Color etiquetaF = colorDe(0.3f, 0.7f, 0.7f);
-const Color reaccion = colorDe(1.0f, 0.0f, 0.0f);
+const Color contornoM = colorDe(colorContornoMomento);
+const Color rayadoM = colorDe(colorRayadoMomento);
+const Color contornoV = colorDe(colorContornoCortante);
+const Color rayadoV = colorDe(colorRayadoCortante);
+const Color contornoN = colorDe(colorContornoAxial);
+const Color etiquetaN = colorDe(colorEtiquetaAxial);
+const Color deformada = colorDe(colorDeformada);
+const Color textoDeformada = colorDe(colorTextoDeformada);
+const Color cargaNudo = colorDe(colorCargaNudo);
+const Color flechaQ = colorDe(colorCargaTransversal);
+const Color etiquetaQ = colorDe(colorRotuloCargaTransversal);
+const Color flechaF = colorDe(colorCargaAxial);
+const Color etiquetaF = colorDe(colorRotuloCargaAxial);
+const Color reaccion = colorDe(colorReaccion);
 
 const double L = 10.0;
 

@@ -9,10 +9,10 @@
 #include "globales.h"
 #include "viewer/funcionPlot.h"
 
-Color colorDe(float r, float g, float b)
+Color colorDe(const ColorRGB& color)
 {
     auto canal = [](float v) { return static_cast<int>(std::lround(v * 255.0f)); };
-    return Color{canal(r), canal(g), canal(b)};
+    return Color{canal(color.r), canal(color.g), canal(color.b)};
 }
 
 // Rounding of the float-to-byte conversion may differ by one step.

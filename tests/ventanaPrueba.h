@@ -6,6 +6,8 @@
 
 #include <vector>
 
+#include "viewer/colores.h"
+
 // An 8-bit RGB pixel, as the framebuffer stores it.
 class Color {
 public:
@@ -14,8 +16,8 @@ public:
     int b = 0;
 };
 
-// The pixel that glColor3f(r, g, b) leaves in the framebuffer.
-Color colorDe(float r, float g, float b);
+// The pixel that the colour leaves in the framebuffer.
+Color colorDe(const ColorRGB& color);
 bool mismoColor(Color a, Color b);
 
 // Window position in pixels, y growing upwards as glReadPixels counts it.

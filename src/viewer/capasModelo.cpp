@@ -11,8 +11,6 @@ namespace {
 const double fraccionArticulacionInicio = 0.03;
 const double fraccionArticulacionFin = 0.97;
 
-float simple(double v) { return static_cast<float>(v); }
-
 class Segmento {
 public:
     double x1, y1, x2, y2;
@@ -72,7 +70,7 @@ void dibujarApoyo(TipoApoyo tipo)
                                       {0.33, -0.6, 0.67, 0.0}};
     static const Segmento triangulo[] = {{-0.75, -1.3, 0.0, 0.0}, {0.75, -1.3, 0.0, 0.0}};
     const double suelo = tipo == TipoApoyo::empotrado ? 0.0 : -1.3;
-    glColor3f(0.8f, 0.8f, 0.3f);
+    ponerColor(colorApoyo);
     glLineWidth(3.0f);
     trazarSegmento(-1.0, suelo, 1.0, suelo);
     glLineWidth(1.0f);
@@ -93,7 +91,7 @@ void dibujarResorteLineal()
                                       {-1.05, 0.6, -0.65, -0.6},
                                       {-0.65, -0.6, -0.4, 0.0},
                                       {-0.4, 0.0, 0.0, 0.0}};
-    glColor3f(0.8f, 0.8f, 0.3f);
+    ponerColor(colorApoyo);
     glLineWidth(3.0f);
     trazarSegmento(-1.7, 0.8, -1.7, -0.8);
     glLineWidth(1.0f);
@@ -103,7 +101,7 @@ void dibujarResorteLineal()
 // A spiral from the node over the top, below it and up to its anchor stroke.
 void dibujarResorteGiro()
 {
-    glColor3f(0.8f, 0.2f, 0.2f);
+    ponerColor(colorResorteGiro);
     glLineWidth(3.0f);
     trazarSegmento(0.6, 1.8, 0.6, 1.0);
     glLineWidth(1.0f);
@@ -141,7 +139,7 @@ void plotNudos()
     for (int i = 0; i < nudosDibujables(); ++i) {
         glPushMatrix();
         glTranslatef(simple(nudo[i].getX()), simple(nudo[i].getY()), 0.0f);
-        glColor3f(0.7f, 0.0f, 0.0f);
+        ponerColor(colorNudo);
         dibujarEsfera(radio);
         glPopMatrix();
     }
@@ -151,7 +149,7 @@ void plotTagNudos(double altura)
 {
     const double r = radioMarca();
     for (int i = 0; i < nudosDibujables(); ++i) {
-        glColor3f(0.9f, 0.2f, 0.2f);
+        ponerColor(colorTagNudo);
         glLineWidth(1.0f);
         drawNumFloat(nudo[i].getX() + r, nudo[i].getY() + r, nudo[i].getNoNudoUsuario(), 0, altura);
     }
@@ -161,7 +159,7 @@ void plotBarras()
 {
     paraCadaBarraConNudos([](objBarra2d& b) {
         glLineWidth(3.0f);
-        glColor3f(0.5f, 0.5f, 0.5f);
+        ponerColor(colorBarra);
         trazarSegmento(b.getXi(), b.getYi(), b.getXf(), b.getYf());
     });
 }
@@ -171,7 +169,7 @@ void plotArticulaciones()
     const double r = radioMarca();
     paraCadaBarraConNudos([r](objBarra2d& b) {
         glLineWidth(1.0f);
-        glColor3f(0.1f, 0.7f, 0.1f);
+        ponerColor(colorArticulacion);
         if (b.getArticulacionInicio() == 1) {
             dibujarCirculoArticulacion(b, fraccionArticulacionInicio, r);
         }
@@ -186,7 +184,7 @@ void plotTagBarras(double altura)
     const double r = radioMarca();
     paraCadaBarraConNudos([r, altura](objBarra2d& b) {
         glLineWidth(1.0f);
-        glColor3f(0.8f, 0.8f, 0.8f);
+        ponerColor(colorTextoBarra);
         drawNumFloat((b.getXi() + b.getXf()) / 2.0 + r, (b.getYi() + b.getYf()) / 2.0 + r,
                      b.getNoBarraUsuario(), 0, altura);
     });
@@ -198,7 +196,7 @@ void plotSecciones(double altura)
     paraCadaBarraConNudos([r, altura](objBarra2d& b) {
         const std::string nombre = b.getNombreDeSeccion();
         glLineWidth(1.0f);
-        glColor3f(0.8f, 0.8f, 0.8f);
+        ponerColor(colorTextoBarra);
         drawTextoEscalado((b.getXi() + b.getXf()) / 2.0 + r, (b.getYi() + b.getYf()) / 2.0 + r,
                           nombre.c_str(), altura);
     });

@@ -36,8 +36,6 @@ const double colaAtras = 0.0001;
 // Reactions are written this far to the right of their node, in model units.
 const double separacionReacciones = 0.1;
 
-float simple(double v) { return static_cast<float>(v); }
-
 // A polyline through the columns of a 2-row table of points.
 void trazarPolilinea(const Eigen::MatrixXd& puntos)
 {
@@ -85,32 +83,32 @@ class EstiloDiagrama {
 public:
     Eigen::MatrixXd (objBarra2d::*solicitacion)(int, int);
     double signo;  // the moment is drawn on the side opposite to its sign
-    float contorno[3];
-    float rayado[3];
-    float etiqueta[3];
+    ColorRGB contorno;
+    ColorRGB rayado;
+    ColorRGB etiqueta;
     bool separarEtiquetas;  // end values moved into the span
     Adicional adicional;
 };
 
 const EstiloDiagrama estiloAxial = {&objBarra2d::getSolicitacionAxial,
                                     1.0,
-                                    {0.0f, 0.2f, 0.7f},
-                                    {0.0f, 0.2f, 0.7f},
-                                    {0.4f, 0.4f, 0.9f},
+                                    colorContornoAxial,
+                                    colorContornoAxial,
+                                    colorEtiquetaAxial,
                                     false,
                                     Adicional::ninguno};
 const EstiloDiagrama estiloCortante = {&objBarra2d::getSolicitacionCortante,
                                        1.0,
-                                       {0.5f, 0.5f, 0.0f},
-                                       {0.4f, 0.4f, 0.0f},
-                                       {0.5f, 0.5f, 0.0f},
+                                       colorContornoCortante,
+                                       colorRayadoCortante,
+                                       colorContornoCortante,
                                        false,
                                        Adicional::posicionCorteNulo};
 const EstiloDiagrama estiloMomento = {&objBarra2d::getSolicitacionMomento,
                                       -1.0,
-                                      {0.7f, 0.2f, 0.0f},
-                                      {0.5f, 0.1f, 0.0f},
-                                      {0.7f, 0.2f, 0.0f},
+                                      colorContornoMomento,
+                                      colorRayadoMomento,
+                                      colorContornoMomento,
                                       true,
                                       Adicional::momentoCorteNulo};
 
@@ -148,13 +146,13 @@ void diagramaDeBarra(objBarra2d& b, int c, double s, const EstiloDiagrama& estil
     const bool girado = etiquetasGiradas(b);
     enEjesDeBarra(b, [&] {
         glLineWidth(1.0f);
-        glColor3fv(estilo.contorno);
+        ponerColor(estilo.contorno);
         trazarPolilinea(P);
-        glColor3fv(estilo.rayado);
+        ponerColor(estilo.rayado);
         for (Eigen::Index k = 0; k <= ultimo; ++k) {
             trazarSegmento(P(0, k), 0.0, P(0, k), P(1, k));
         }
-        glColor3fv(estilo.etiqueta);
+        ponerColor(estilo.etiqueta);
         enAncla(P(0, 0), P(1, 0), girado, [&] { drawNumFloat(delta, 0.0, D(1, 0), precision, t); });
         enAncla(P(0, ultimo), P(1, ultimo), girado,
                 [&] { drawNumFloatRight(-delta, 0.0, D(1, ultimo), precision, t); });
@@ -229,7 +227,7 @@ void cargaDistribuida(objBarra2d& b, double inicio, double fin, Dibujo dibujo)
 void cargaTransversal(objBarra2d& b, int c, double s, double h)
 {
     const auto dibujo = [s, h](double q1, double q2, double L, double t, bool girado) {
-        glColor3f(0.0f, 0.3f, 0.0f);
+        ponerColor(colorCargaTransversal);
         glLineWidth(1.0f);
         for (int j = 0; j <= tramosDeCarga; ++j) {
             const double xj = j * L / tramosDeCarga;
@@ -237,7 +235,7 @@ void cargaTransversal(objBarra2d& b, int c, double s, double h)
             drawFlecha(xj, -qj * s, xj, 0.0, h);
         }
         trazarSegmento(0.0, -q1 * s, L, -q2 * s);
-        glColor3f(0.3f, 0.7f, 0.3f);
+        ponerColor(colorRotuloCargaTransversal);
         enAncla(0.0, -q1 * s, girado, [&] { drawNumFloat(0.0, 0.0, std::abs(q1), precision, t); });
         enAncla(L, -q2 * s, girado, [&] { drawNumFloatRight(0.0, 0.0, std::abs(q2), precision, t); });
     };
@@ -249,13 +247,13 @@ void cargaAxial(objBarra2d& b, int c, double s, double h)
 {
     const auto dibujo = [s, h](double f1, double f2, double L, double t, bool girado) {
         const double d = (f1 + f2) / 2.0 * s;
-        glColor3f(0.0f, 0.4f, 0.5f);
+        ponerColor(colorCargaAxial);
         glLineWidth(2.0f);
         for (int j = 0; j <= tramosDeCarga && d != 0.0; ++j) {
             const double xj = j * L / tramosDeCarga;
             drawFlecha(xj, 0.0, d > 0.0 ? xj + colaAdelante : xj - colaAtras, 0.0, h);
         }
-        glColor3f(0.3f, 0.7f, 0.7f);
+        ponerColor(colorRotuloCargaAxial);
         glLineWidth(1.0f);
         enAncla(0.1 * L, -1.1 * t, girado, [&] { drawNumFloat(0.0, 0.0, std::abs(f1), precision, t); });
         enAncla(0.9 * L, -1.2 * t, girado, [&] { drawNumFloatRight(0.0, 0.0, std::abs(f2), precision, t); });
@@ -276,9 +274,9 @@ void plotDeformada(int c, double s)
         const double g = n.getGiroZ(c);
         glPushMatrix();
         glTranslatef(simple(n.getX() + ux * s), simple(n.getY() + uy * s), 0.0f);
-        glColor3f(0.0f, 0.7f, 0.7f);
+        ponerColor(colorDeformada);
         dibujarEsfera(r);
-        glColor3f(0.7f, 0.7f, 0.7f);
+        ponerColor(colorTextoDeformada);
         drawTextoEscalado(r, t, "Ux, Uy, Giro:", t);
         drawNumSci(r, 0.0, ux, precision, t);
         drawNumSci(r, -t, uy, precision, t);
@@ -288,7 +286,7 @@ void plotDeformada(int c, double s)
     for (int m = 0; m < barrasDibujables(); ++m) {
         const Eigen::MatrixXd P = barra[m].getBarraDeformada(c, estacionesPorBarra, s);
         glLineWidth(1.0f);
-        glColor3f(0.0f, 0.7f, 0.7f);
+        ponerColor(colorDeformada);
         if (P.rows() >= 2) {
             trazarPolilinea(P);
         }
@@ -304,7 +302,7 @@ void plotMomento(int c, double s) { plotDiagrama(c, s, estiloMomento); }
 void plotCarga(int c, double s)
 {
     const double h = cabezaFlecha();
-    glColor3f(0.8f, 0.2f, 0.2f);
+    ponerColor(colorCargaNudo);
     for (int i = 0; i < nudosDibujables(); ++i) {
         cargasDeNudo(nudo[i], c, s, h);
     }
@@ -325,7 +323,7 @@ void plotReacciones(int c)
         const double valores[3] = {n.getReaccionX(c), n.getReaccionY(c), n.getReaccionM(c)};
         glPushMatrix();
         glTranslatef(simple(n.getX()), simple(n.getY()), 0.0f);
-        glColor3f(1.0f, 0.0f, 0.0f);
+        ponerColor(colorReaccion);
         glLineWidth(1.0f);
         double d = 0.0;
         for (int k = 0; k < 3; ++k) {

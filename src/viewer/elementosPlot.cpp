@@ -10,7 +10,6 @@
 #include <GL/freeglut.h>
 
 #include "globales.h"
-#include "viewer/funcionPlot.h"
 #include "viewer/interruptores.h"
 
 namespace {
@@ -56,9 +55,9 @@ void trazarTexto(double x, double y, const char* texto, double altura, double av
 {
     const double k = factorAltura * altura;
     glPushMatrix();
-    glTranslatef(static_cast<float>(x), static_cast<float>(y), 0.0f);
-    glScalef(static_cast<float>(k), static_cast<float>(k), static_cast<float>(k));
-    glTranslatef(static_cast<float>(-avanceCaracter * avancesAtras), 0.0f, 0.0f);
+    glTranslatef(simple(x), simple(y), 0.0f);
+    glScalef(simple(k), simple(k), simple(k));
+    glTranslatef(simple(-avanceCaracter * avancesAtras), 0.0f, 0.0f);
     trazarCaracteres(texto);
     glPopMatrix();
 }
@@ -86,7 +85,7 @@ void trazarNumero(double x, double y, double valor, int decimales, double altura
 
 void escribirBitmap(double x, double y, const std::string& texto)
 {
-    glRasterPos3f(static_cast<float>(x), static_cast<float>(y), 0.0f);
+    glRasterPos3f(simple(x), simple(y), 0.0f);
     glutBitmapString(GLUT_BITMAP_HELVETICA_12, reinterpret_cast<const unsigned char*>(texto.c_str()));
 }
 
@@ -110,6 +109,8 @@ double cabezaFlecha() { return tamanoReferencia() / divisorCabezaFlecha; }
 
 double tamanoSimboloAutomatico() { return tamanoReferencia() / divisorSimbolo; }
 
+void ponerColor(const ColorRGB& color) { glColor3f(color.r, color.g, color.b); }
+
 void dibujarEsfera(double radio) { glutSolidSphere(radio, facetasEsfera, facetasEsfera); }
 
 double yFilaCombo(int i) { return yTituloCombos - (i + 1) * pasoListaCombos; }
@@ -125,42 +126,30 @@ int barrasDibujables() { return std::min(noBarras, static_cast<int>(barra.size()
 void trazarSegmento(double x1, double y1, double x2, double y2)
 {
     glBegin(GL_LINES);
-    glVertex2f(static_cast<float>(x1), static_cast<float>(y1));
-    glVertex2f(static_cast<float>(x2), static_cast<float>(y2));
+    glVertex2f(simple(x1), simple(y1));
+    glVertex2f(simple(x2), simple(y2));
     glEnd();
 }
 
-// The panel brings its own clipping planes, so it shows at any model size
-// and zoom.
 void plotDialogo()
 {
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    ponerPerspectiva(profundidadPanel);
     glPushMatrix();
     glLoadIdentity();
     glTranslatef(0.0f, 0.0f, -profundidadPanel);
 
     // The raster position takes the current colour, so colour comes first.
-    glColor3f(0.0f, 1.0f, 0.0f);
+    ponerColor(colorPanel);
     escribirBitmap(xPrompt, yPrompt, dialogo + "\n/>" + comando);
 
-    glColor3f(0.0f, 1.0f, 0.0f);
+    ponerColor(colorPanel);
     escribirBitmap(xTituloCombos, yTituloCombos, "COMBOS ACTIVADOS:");
 
     const int n = nudo.empty() ? 0 : nudo[0].getCantidadDeCombos();
     for (int i = 0; i < n; ++i) {
-        if (comboActivo(i)) {
-            glColor3f(0.0f, 1.0f, 0.2f);
-        } else {
-            glColor3f(0.0f, 0.3f, 0.05f);
-        }
+        ponerColor(comboActivo(i) ? colorComboActivo : colorComboInactivo);
         escribirBitmap(xListaCombos, yFilaCombo(i), nudo[0].getNombreCombo(i));
     }
     glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
 }
 
 void drawFlecha(double xCola, double yCola, double xPunta, double yPunta, double e)
@@ -176,8 +165,8 @@ void drawFlecha(double xCola, double yCola, double xPunta, double yPunta, double
     }
     trazarSegmento(xCola, yCola, xPunta, yPunta);
     glPushMatrix();
-    glTranslatef(static_cast<float>(xPunta), static_cast<float>(yPunta), 0.0f);
-    glRotatef(static_cast<float>(enGrados(a)), 0.0f, 0.0f, 1.0f);
+    glTranslatef(simple(xPunta), simple(yPunta), 0.0f);
+    glRotatef(simple(enGrados(a)), 0.0f, 0.0f, 1.0f);
     trazarSegmento(0.0, 0.0, -e, e / 3.0);
     trazarSegmento(0.0, 0.0, -e, -e / 3.0);
     glPopMatrix();
@@ -224,8 +213,8 @@ void plotArco(double xCentro, double yCentro, double radio, double anguloInicio,
     glBegin(GL_LINE_STRIP);
     for (int i = 0; i <= segmentosArco; ++i) {
         const double angulo = i * paso + inicio;
-        glVertex3f(static_cast<float>(xCentro + radio * std::cos(angulo)),
-                   static_cast<float>(yCentro + radio * std::sin(angulo)), 0.0f);
+        glVertex3f(simple(xCentro + radio * std::cos(angulo)), simple(yCentro + radio * std::sin(angulo)),
+                   0.0f);
     }
     glEnd();
 }

@@ -4,6 +4,8 @@
 #ifndef TRELVIK2D_ELEMENTOSPLOT_H
 #define TRELVIK2D_ELEMENTOSPLOT_H
 
+#include "viewer/colores.h"
+
 // The text panel stands in eye space this far ahead of the eye, whatever the
 // camera; its anchors are eye-space positions at that depth: the prompt at
 // the lower left, the list of combinations under its title at the upper
@@ -16,7 +18,11 @@ const double yTituloCombos = 0.95;
 const double xListaCombos = 0.85;
 const double pasoListaCombos = 0.04;
 
+// OpenGL takes floats; the model holds doubles.
+inline float simple(double v) { return static_cast<float>(v); }
+
 // Text panel and primitives (elementosPlot.cpp).
+void ponerColor(const ColorRGB& color);
 // The height in the panel of row i of the list of combinations.
 double yFilaCombo(int i);
 // The length every symbol size derives from: the width of the nodes'
@@ -42,6 +48,8 @@ double enGrados(double radianes);
 double enRadianes(double grados);
 // One GL_LINES segment at z = 0, the layers' common stroke.
 void trazarSegmento(double x1, double y1, double x2, double y2);
+// The text panel, drawn in eye space under the projection of its depth,
+// which the caller sets; the model-view matrix is left as it was.
 void plotDialogo();
 void drawFlecha(double xCola, double yCola, double xPunta, double yPunta, double e);
 void drawNumFloat(double x, double y, double valor, int decimales, double altura);

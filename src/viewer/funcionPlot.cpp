@@ -324,11 +324,19 @@ void ponerCamara()
     gluLookAt(xCam, yCam, zCam, xCentroObj, yCentroObj, 0, 0, 1, 0);
 }
 
+// The panel has clipping planes of its own, so it shows at any model size
+// and zoom.
+void dibujarPanel()
+{
+    ponerPerspectiva(profundidadPanel);
+    plotDialogo();
+}
+
 void draw()
 {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    dibujarPanel();
     ponerCamara();
-    plotDialogo();
     dibujarCapasModelo();
     dibujarCapasResultado();
     glFlush();

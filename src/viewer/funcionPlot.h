@@ -34,6 +34,9 @@ void encuadrarCaja();
 // The projection and the model-view matrix of the camera, which looks
 // straight down at the model plane.
 void ponerCamara();
+// The text panel under the projection of its own depth; the camera is to be
+// set again after it.
+void dibujarPanel();
 void draw();
 void mouseButton(int button, int state, int x, int y);
 void mouseMove(int x, int y);

@@ -26,19 +26,24 @@ fallar() {
     exit 1
 }
 
-# The colours of the window as the screen shows them (r g b).
-verdePanel=(0 255 0)
-barraGris=(128 128 128)
-apoyo=(204 204 77)
-comboActivo=(0 255 51)
-comboInactivo=(0 77 13)
-deformada=(0 179 179)
-axial=(0 51 179)
-cortante=(128 128 0)
-momento=(179 51 0)
-cargaNudo=(204 51 51)
-cargaBarra=(0 77 0)
-reaccion=(255 0 0)
+# Sets the array named first to a colour of the viewer, named second, as the
+# screen shows it (r g b): read from the viewer's own table, each channel
+# times 255, rounded.
+leerColorDelVisor() {
+    local -n color="$1"
+    read -ra color <<<"$(sed -nE "s/^const ColorRGB $2 = \{([0-9.]+)f, ([0-9.]+)f, ([0-9.]+)f\};$/\1 \2 \3/p" \
+        "$fixturas/../../src/viewer/colores.h" |
+        awk '{ printf "%d %d %d", int($1 * 255 + 0.5), int($2 * 255 + 0.5), int($3 * 255 + 0.5) }')"
+    [ "${#color[@]}" -eq 3 ] || fallar "el visor no define el color $2"
+}
+
+# The colours the scripts look for, by the names they use.
+for par in verdePanel:colorPanel barraGris:colorBarra apoyo:colorApoyo comboActivo:colorComboActivo \
+    comboInactivo:colorComboInactivo deformada:colorDeformada axial:colorContornoAxial \
+    cortante:colorContornoCortante momento:colorContornoMomento cargaNudo:colorCargaNudo \
+    cargaBarra:colorCargaTransversal reaccion:colorReaccion; do
+    leerColorDelVisor "${par%%:*}" "${par#*:}"
+done
 
 # A script may run the program under a tool (lanzador) that slows it down,
 # and give each wait longer (plazo, in seconds).
@@ -173,8 +178,16 @@ soloSeVen() {
     esperarPantalla barraGris comboActivo "$@" -- "${ausentes[@]}"
 }
 
-# Ends the program with a key or a command and checks its exit status.
+# Whether the program has ended; one that has ended but was not waited for
+# yet stands as a zombie.
+programaTerminado() {
+    ! kill -0 "$pid" 2>/dev/null || [[ "$(ps -o stat= -p "$pid" 2>/dev/null)" == *Z* ]]
+}
+
+# Waits for the end of the program that a key or a command ended and checks
+# its exit status.
 esperarFin() {
+    intentarHasta programaTerminado || fallar "el programa no terminó"
     local estado=0
     wait "$pid" || estado=$?
     pid=""

@@ -11,7 +11,7 @@ source "$(dirname "$0")/comun.sh"
 lanzador=(valgrind --leak-check=full --errors-for-leak-kinds=definite
           --show-leak-kinds=definite --keep-debuginfo=yes
           --suppressions="$fixturas/sistema.supp" --error-exitcode=99)
-plazo=100
+plazo=200
 
 cp "$fixturas/../../examples/portico.txt" "$trabajo/modelo.txt"
 arrancar
