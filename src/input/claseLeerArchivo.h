@@ -39,7 +39,8 @@ public:
     // open a run of numbers at once or after one name, in file order.
     std::vector<std::string> getEtiquetasConDatos();
 
-    // True when the file opens and reads; otherwise its one line is printed.
+    // True when the file is a regular one (a named pipe would block the
+    // reading) that opens and reads; otherwise its one line is printed.
     bool archivoLegible();
     // Every fault of a reading, met by a query or by the reader that asks
     // them, passes here: its line, and the count that keeps a model read
