@@ -632,10 +632,23 @@ Perdida perdidaDePrecision(const Rigideces& rigideces, const Eigen::MatrixXd& de
 const int cifrasSuficientes = 5;
 const int cifrasMinimas = 1;
 
+// The significant digits that a relative error leaves: none at an error of
+// 1 or more, or one that is not a number (a mode too soft to be solved
+// reports an infinite one).
+int cifrasConservadas(double relativa)
+{
+    if (std::isnan(relativa) || relativa >= 1.0) {
+        return 0;
+    }
+    if (relativa <= 0.0) {
+        return cifrasSuficientes;
+    }
+    return static_cast<int>(std::floor(-std::log10(relativa)));
+}
+
 bool precisionAdmisible(const Perdida& perdida)
 {
-    const int cifras = perdida.relativa > 0.0 ? static_cast<int>(std::floor(-std::log10(perdida.relativa)))
-                                              : cifrasSuficientes;
+    const int cifras = cifrasConservadas(perdida.relativa);
     if (cifras < cifrasMinimas) {
         std::cout << "Error: la estructura está mal condicionada (" << nudoYDireccion(perdida.gdl)
                   << "): sus resultados no tendrían cifras exactas" << noSeResuelve << std::endl;
