@@ -4,8 +4,11 @@
 // whole or not at all.
 #include "report/funcionImprimirResultados.h"
 
-#ifndef _WIN32
 #include <fcntl.h>
+#ifdef _WIN32
+#include <io.h>
+#include <sys/stat.h>
+#else
 #include <unistd.h>
 #endif
 
@@ -241,10 +244,26 @@ void avisarFalloDeEscritura()
     std::cout << "No se pudo escribir el archivo " << archivoResultados << std::endl;
 }
 
-// A name beside the report that nothing holds yet, so that the new report is
-// never written through a link or into a pipe; drawn at random, so that two
-// programs in one folder never share it. Empty when none was found.
-std::string nombreTemporalLibre()
+// Creates the file only where nothing, not even a link, holds its name yet,
+// with the permissions an ordinary creation gives.
+#ifdef _WIN32
+bool crearSiLibre(const std::string& ruta)
+{
+    const int descriptor = _open(ruta.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY, _S_IREAD | _S_IWRITE);
+    return descriptor >= 0 && _close(descriptor) == 0;
+}
+#else
+bool crearSiLibre(const std::string& ruta)
+{
+    const int descriptor = open(ruta.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
+    return descriptor >= 0 && close(descriptor) == 0;
+}
+#endif
+
+// A new empty file beside the report, so that the new report is never
+// written through a link or into a pipe; its name drawn at random, so that
+// two programs in one folder never share it. Empty when none was made.
+std::string crearTemporal()
 {
     static std::mt19937 generador{std::random_device{}()};
     std::uniform_int_distribution<std::size_t> letra(0, caracteresDeSufijo.size() - 1);
@@ -253,8 +272,7 @@ std::string nombreTemporalLibre()
         for (int i = 0; i < largoDeSufijo; ++i) {
             nombre += caracteresDeSufijo[letra(generador)];
         }
-        std::error_code error;
-        if (fs::symlink_status(nombre, error).type() == fs::file_type::not_found) {
+        if (crearSiLibre(nombre)) {
             return nombre;
         }
     }
@@ -316,7 +334,7 @@ void funcionImprimirResultados()
     // The report goes to a new file beside the old one and takes its name
     // only once written whole: a full disk leaves the older report intact,
     // and a link or a pipe of that name is replaced, never written through.
-    const std::string temporal = nombreTemporalLibre();
+    const std::string temporal = crearTemporal();
     if (temporal.empty()) {
         avisarFalloDeEscritura();
         return;
