@@ -575,6 +575,79 @@ TEST_F(Reporte, EnlaceOTuberiaSeReemplazan)
     EXPECT_EQ(entradas(), (std::vector<std::string>{"modelo.txt", "resultados.txt"}));
 }
 
+// Modes given in octal, as chmod takes them.
+fs::perms modo(unsigned bits) { return static_cast<fs::perms>(bits); }
+
+fs::perms modoDe(const char* ruta) { return fs::symlink_status(ruta).permissions(); }
+
+// A report made read-only by its owner stays byte for byte, with the line of
+// a report that could not be written and no file of its own beside it; made
+// writable again, it is replaced. Root may write any file, yet a file that
+// grants writing to no one is kept for root as well.
+TEST_F(Reporte, ReporteDeSoloLecturaSeConserva)
+{
+    modeloEjemplo();
+    for (const unsigned bits : {0444u, 0400u, 0555u, 0000u}) {
+        SCOPED_TRACE(bits);
+        escribirArchivo("resultados.txt", reporteAnterior);
+        fs::permissions("resultados.txt", modo(bits));
+        EXPECT_EQ(salidaDe(funcionImprimirResultados), avisoDeFallo);
+        EXPECT_EQ(modoDe("resultados.txt"), modo(bits));
+        EXPECT_EQ(entradas(), std::vector<std::string>{"resultados.txt"});
+        fs::permissions("resultados.txt", modo(0600));
+        EXPECT_EQ(reporte(), reporteAnterior);
+    }
+    EXPECT_EQ(salidaDe(funcionImprimirResultados), "");
+    EXPECT_EQ(reporte().substr(0, 20), "#Nudo CoordX coordY\n");
+
+    // A link is no report of its own: it is replaced, and the read-only file
+    // it names keeps its text.
+    fs::remove("resultados.txt");
+    escribirArchivo("protegido.txt", reporteAnterior);
+    fs::permissions("protegido.txt", modo(0444));
+    fs::create_symlink("protegido.txt", "resultados.txt");
+    EXPECT_EQ(salidaDe(funcionImprimirResultados), "");
+    EXPECT_FALSE(fs::is_symlink("resultados.txt"));
+    EXPECT_EQ(leerArchivo("protegido.txt"), reporteAnterior);
+}
+
+// An ordinary user that root's tests run as.
+const uid_t usuarioComun = 65534;
+const gid_t grupoComun = 65534;
+
+// A report that grants writing to others but not to its owner is not the
+// owner's to write, though the folder would take a new one: the writer, run
+// by the owner, keeps it. Root's tests hand the report and a folder anyone
+// may write to an ordinary user, and run the writer as that user in a child,
+// which leaves by _exit so that the folder outlives it.
+TEST_F(Reporte, ReporteQueSuDuenoNoPuedeEscribir)
+{
+    modeloEjemplo();
+    escribirArchivo("resultados.txt", reporteAnterior);
+    fs::permissions("resultados.txt", modo(0066));
+    const bool comoRoot = geteuid() == 0;
+    if (comoRoot) {
+        ASSERT_EQ(chown("resultados.txt", usuarioComun, grupoComun), 0);
+        fs::permissions(carpeta.getRuta(), modo(0777));
+    }
+    const pid_t hijo = fork();
+    ASSERT_GE(hijo, 0);
+    if (hijo == 0) {
+        if (comoRoot && (setgid(grupoComun) != 0 || setuid(usuarioComun) != 0)) {
+            _exit(EXIT_FAILURE);
+        }
+        _exit(salidaDe(funcionImprimirResultados) == avisoDeFallo ? EXIT_SUCCESS : EXIT_FAILURE);
+    }
+    int estado = 0;
+    ASSERT_EQ(waitpid(hijo, &estado, 0), hijo);
+    ASSERT_TRUE(WIFEXITED(estado));
+    EXPECT_EQ(WEXITSTATUS(estado), EXIT_SUCCESS) << "sin la línea de fallo";
+    EXPECT_EQ(modoDe("resultados.txt"), modo(0066));
+    EXPECT_EQ(entradas(), std::vector<std::string>{"resultados.txt"});
+    fs::permissions("resultados.txt", modo(0600));
+    EXPECT_EQ(reporte(), reporteAnterior);
+}
+
 // The new report is as readable as a file created the ordinary way.
 TEST_F(Reporte, PermisosDeUnArchivoNuevo)
 {
