@@ -255,7 +255,9 @@ void avisarFalloDeEscritura()
 // write any file, so a file that grants writing to no one is kept for root as
 // well. A link is no report of its own and is replaced, never followed.
 #ifdef _WIN32
-bool puedeEscribir(const char* ruta) { return _access(ruta, 2) == 0; }
+// The C runtime's mode for a test of writing; Windows names none.
+constexpr int modoEscritura = 2;
+bool puedeEscribir(const char* ruta) { return _access(ruta, modoEscritura) == 0; }
 #else
 bool puedeEscribir(const char* ruta) { return faccessat(AT_FDCWD, ruta, W_OK, AT_EACCESS) == 0; }
 #endif
