@@ -21,6 +21,7 @@ paquetes=(
   imagemagick
   valgrind
   clang
+  clang-format
   libclang-rt-14-dev
   llvm
   g++-mingw-w64-x86-64-posix

@@ -10,14 +10,17 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <initializer_list>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "archivoPrueba.h"
@@ -573,6 +576,178 @@ TEST_F(Reporte, EnlaceOTuberiaSeReemplazan)
     EXPECT_TRUE(fs::is_regular_file("resultados.txt"));
     EXPECT_EQ(reporte(), esperado);
     EXPECT_EQ(entradas(), (std::vector<std::string>{"modelo.txt", "resultados.txt"}));
+}
+
+// Modes given in octal, as chmod takes them.
+fs::perms modo(unsigned bits) { return static_cast<fs::perms>(bits); }
+
+fs::perms modoDe(const char* ruta) { return fs::symlink_status(ruta).permissions(); }
+
+// A report made read-only by its owner stays byte for byte, with the line of
+// a report that could not be written and no file of its own beside it; made
+// writable again, it is replaced. Root may write any file, yet a file that
+// grants writing to no one is kept for root as well.
+TEST_F(Reporte, ReporteDeSoloLecturaSeConserva)
+{
+    modeloEjemplo();
+    for (const unsigned bits : {0444u, 0400u, 0555u, 0000u}) {
+        SCOPED_TRACE(bits);
+        escribirArchivo("resultados.txt", reporteAnterior);
+        fs::permissions("resultados.txt", modo(bits));
+        EXPECT_EQ(salidaDe(funcionImprimirResultados), avisoDeFallo);
+        EXPECT_EQ(modoDe("resultados.txt"), modo(bits));
+        EXPECT_EQ(entradas(), std::vector<std::string>{"resultados.txt"});
+        fs::permissions("resultados.txt", modo(0600));
+        EXPECT_EQ(reporte(), reporteAnterior);
+    }
+    EXPECT_EQ(salidaDe(funcionImprimirResultados), "");
+    EXPECT_EQ(reporte().substr(0, 20), "#Nudo CoordX coordY\n");
+
+    // A link is no report of its own: it is replaced, and the read-only file
+    // it names keeps its text.
+    fs::remove("resultados.txt");
+    escribirArchivo("protegido.txt", reporteAnterior);
+    fs::permissions("protegido.txt", modo(0444));
+    fs::create_symlink("protegido.txt", "resultados.txt");
+    EXPECT_EQ(salidaDe(funcionImprimirResultados), "");
+    EXPECT_FALSE(fs::is_symlink("resultados.txt"));
+    EXPECT_EQ(leerArchivo("protegido.txt"), reporteAnterior);
+}
+
+// An ordinary user that root's tests run as.
+const uid_t usuarioComun = 65534;
+const gid_t grupoComun = 65534;
+
+// A report that grants writing to others but not to its owner is not the
+// owner's to write, though the folder would take a new one: the writer, run
+// by the owner, keeps it. Root's tests hand the report and a folder anyone
+// may write to an ordinary user, and run the writer as that user in a child,
+// which leaves by _exit so that the folder outlives it.
+TEST_F(Reporte, ReporteQueSuDuenoNoPuedeEscribir)
+{
+    modeloEjemplo();
+    escribirArchivo("resultados.txt", reporteAnterior);
+    fs::permissions("resultados.txt", modo(0066));
+    const bool comoRoot = geteuid() == 0;
+    if (comoRoot) {
+        ASSERT_EQ(chown("resultados.txt", usuarioComun, grupoComun), 0);
+        fs::permissions(carpeta.getRuta(), modo(0777));
+    }
+    const pid_t hijo = fork();
+    ASSERT_GE(hijo, 0);
+    if (hijo == 0) {
+        if (comoRoot && (setgid(grupoComun) != 0 || setuid(usuarioComun) != 0)) {
+            _exit(EXIT_FAILURE);
+        }
+        _exit(salidaDe(funcionImprimirResultados) == avisoDeFallo ? EXIT_SUCCESS : EXIT_FAILURE);
+    }
+    int estado = 0;
+    ASSERT_EQ(waitpid(hijo, &estado, 0), hijo);
+    ASSERT_TRUE(WIFEXITED(estado));
+    EXPECT_EQ(WEXITSTATUS(estado), EXIT_SUCCESS) << "sin la línea de fallo";
+    EXPECT_EQ(modoDe("resultados.txt"), modo(0066));
+    EXPECT_EQ(entradas(), std::vector<std::string>{"resultados.txt"});
+    fs::permissions("resultados.txt", modo(0600));
+    EXPECT_EQ(reporte(), reporteAnterior);
+}
+
+// A beam of n nodes, all fixed but the last: little to solve, and a
+// structure stiffness of 3n by 3n numbers that takes a while to write.
+void vigaLarga(int n)
+{
+    for (int i = 0; i < n; ++i) {
+        const int fijo = i + 1 < n ? 1 : 0;
+        nudoNuevo(i + 1, i, 0, fijo, fijo, fijo);
+    }
+    for (int i = 0; i + 1 < n; ++i) {
+        barraNueva(i + 1, i, i + 1, 0.1, 0.003, 2.1e8);
+    }
+    nudo[n - 1].setCargaPuntual("P", 0, -10, 0);
+    resolver({{"C", 1.0, "P"}});
+}
+
+const std::string prefijoTemporal = "resultados.txt.";
+
+// Whether the writer's new report stands in the folder with some text in it.
+bool temporalEmpezado()
+{
+    for (const fs::directory_entry& e : fs::directory_iterator(".")) {
+        const std::string nombre = e.path().filename().string();
+        std::error_code error;
+        if (nombre.compare(0, prefijoTemporal.size(), prefijoTemporal) == 0 && e.file_size(error) > 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+const auto plazoDeEspera = std::chrono::seconds(30);
+const auto pausaDeSondeo = std::chrono::milliseconds(1);
+
+// Polls the condition until it holds; false once the deadline has passed.
+bool esperarHasta(const std::function<bool()>& condicion)
+{
+    const auto limite = std::chrono::steady_clock::now() + plazoDeEspera;
+    while (!condicion()) {
+        if (std::chrono::steady_clock::now() > limite) {
+            return false;
+        }
+        std::this_thread::sleep_for(pausaDeSondeo);
+    }
+    return true;
+}
+
+const int senalesDeFin[] = {SIGTERM, SIGINT, SIGHUP};
+
+// A child writes the report of a long beam beside an older one and is
+// stopped once its new report holds some text, then handed the signal and
+// let go: it ends by that signal, and only the older report stays.
+TEST_F(Reporte, SenalAMitadDelReporteNoDejaRastro)
+{
+    vigaLarga(400);
+    for (const int senal : senalesDeFin) {
+        SCOPED_TRACE(senal);
+        escribirArchivo("resultados.txt", reporteAnterior);
+        const pid_t hijo = fork();
+        ASSERT_GE(hijo, 0);
+        if (hijo == 0) {
+            for (const int s : senalesDeFin) {
+                std::signal(s, SIG_DFL);
+            }
+            funcionImprimirResultados();
+            _exit(EXIT_SUCCESS);
+        }
+        const bool empezado = esperarHasta(temporalEmpezado);
+        kill(hijo, SIGSTOP);
+        int estado = 0;
+        ASSERT_EQ(waitpid(hijo, &estado, WUNTRACED), hijo);
+        ASSERT_TRUE(empezado);
+        ASSERT_TRUE(WIFSTOPPED(estado)) << "el reporte se terminó antes de la señal";
+        ASSERT_TRUE(temporalEmpezado());
+        kill(hijo, senal);
+        kill(hijo, SIGCONT);
+        ASSERT_EQ(waitpid(hijo, &estado, 0), hijo);
+        ASSERT_TRUE(WIFSIGNALED(estado));
+        EXPECT_EQ(WTERMSIG(estado), senal);
+        EXPECT_EQ(entradas(), std::vector<std::string>{"resultados.txt"});
+        EXPECT_EQ(reporte(), reporteAnterior);
+    }
+}
+
+// Once written, the report leaves the ending signals as it found them: at
+// their default, or ignored where the program was started to ignore them.
+TEST_F(Reporte, LasSenalesQuedanComoEstaban)
+{
+    modeloEjemplo();
+    const std::pair<int, void (*)(int)> antes[] = {{SIGTERM, SIG_DFL}, {SIGINT, SIG_DFL}, {SIGHUP, SIG_IGN}};
+    std::vector<void (*)(int)> originales;
+    for (const auto& [senal, disposicion] : antes) {
+        originales.push_back(std::signal(senal, disposicion));
+    }
+    funcionImprimirResultados();
+    for (std::size_t i = 0; i < std::size(antes); ++i) {
+        EXPECT_EQ(std::signal(antes[i].first, originales[i]), antes[i].second) << antes[i].first;
+    }
 }
 
 // The new report is as readable as a file created the ordinary way.

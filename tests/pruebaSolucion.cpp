@@ -865,8 +865,9 @@ std::string entre(const std::string& linea, const std::string& antes, const std:
 // output is not that one line.
 int cifrasAnunciadas(const std::string& salida)
 {
-    const std::string resto = entre(salida, "Advertencia: la estructura está mal condicionada; los resultados "
-                                            "conservan unas ",
+    const std::string resto = entre(salida,
+                                    "Advertencia: la estructura está mal condicionada; los resultados "
+                                    "conservan unas ",
                                     ")\n");
     const std::string medio = " cifras significativas (";
     const std::size_t fin = resto.find(medio);

@@ -13,7 +13,10 @@
 #endif
 
 #include <algorithm>
+#include <atomic>
+#include <csignal>
 #include <cstddef>
+#include <cstring>
 #include <filesystem>
 #include <initializer_list>
 #include <iostream>
@@ -31,11 +34,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char* const archivoResultados = "resultados.txt";
+constexpr char archivoResultados[] = "resultados.txt";
 // The new report is written beside the old one, under the report's name and
 // a suffix of its own of these letters.
-constexpr std::string_view caracteresDeSufijo = "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+constexpr std::string_view caracteresDeSufijo =
+    "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
 constexpr int largoDeSufijo = 6;
+// The report's name, the dot, the suffix and the closing null.
+constexpr std::size_t largoDeTemporal = sizeof archivoResultados + 1 + largoDeSufijo;
 // Names already taken are passed over; a folder that holds this many of them
 // in a row takes no report.
 constexpr int intentosDeNombre = 100;
@@ -244,21 +250,167 @@ void avisarFalloDeEscritura()
     std::cout << "No se pudo escribir el archivo " << archivoResultados << std::endl;
 }
 
+// A report that its owner made read-only, or that this user may not write,
+// stays as it is, since the rename would replace it all the same. Root may
+// write any file, so a file that grants writing to no one is kept for root as
+// well. A link is no report of its own and is replaced, never followed.
+#ifdef _WIN32
+// The C runtime's mode for a test of writing; Windows names none.
+constexpr int modoEscritura = 2;
+bool puedeEscribir(const char* ruta) { return _access(ruta, modoEscritura) == 0; }
+#else
+bool puedeEscribir(const char* ruta) { return faccessat(AT_FDCWD, ruta, W_OK, AT_EACCESS) == 0; }
+#endif
+
+bool reporteProtegido()
+{
+    std::error_code error;
+    const fs::file_status estado = fs::symlink_status(archivoResultados, error);
+    if (error || !fs::is_regular_file(estado)) {
+        return false;
+    }
+    const fs::perms escritura = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    return (estado.permissions() & escritura) == fs::perms::none || !puedeEscribir(archivoResultados);
+}
+
 // Creates the file only where nothing, not even a link, holds its name yet,
 // with the permissions an ordinary creation gives.
 #ifdef _WIN32
-bool crearSiLibre(const std::string& ruta)
+bool crearSiLibre(const char* ruta)
 {
-    const int descriptor = _open(ruta.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY, _S_IREAD | _S_IWRITE);
+    const int descriptor = _open(ruta, _O_CREAT | _O_EXCL | _O_WRONLY, _S_IREAD | _S_IWRITE);
     return descriptor >= 0 && _close(descriptor) == 0;
 }
 #else
-bool crearSiLibre(const std::string& ruta)
+bool crearSiLibre(const char* ruta)
 {
-    const int descriptor = open(ruta.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
+    const int descriptor = open(ruta, O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
     return descriptor >= 0 && close(descriptor) == 0;
 }
 #endif
+
+// The signals that end the program from outside: one of them while the new
+// report is written must not leave its file behind, and then ends the program
+// as it would have. A signal the program was started to ignore stays ignored.
+#ifdef _WIN32
+// Windows has no hang-up; Ctrl+C and Ctrl+Break arrive on a thread of their
+// own while the file is still open, and an open file cannot be removed
+// there, so the signal is noted and raised again once the new file is in
+// place or gone.
+constexpr int senalesDeFin[] = {SIGTERM, SIGINT, SIGBREAK};
+using Disposicion = void (*)(int);
+
+std::atomic<int> senalRecibida{0};
+
+void anotarSenal(int senal) { senalRecibida = senal; }
+
+Disposicion leerYCapturar(int senal)
+{
+    const Disposicion anterior = std::signal(senal, anotarSenal);
+    if (anterior != SIG_DFL) {
+        std::signal(senal, anterior);
+    }
+    return anterior;
+}
+
+void restaurar(int senal, Disposicion anterior) { std::signal(senal, anterior); }
+
+bool crearYAnotar(const char* ruta) { return crearSiLibre(ruta); }
+
+// Once the new file is in place or gone, a signal noted meanwhile ends the
+// program.
+void cerrarGuardia()
+{
+    const int senal = senalRecibida.exchange(0);
+    if (senal != 0) {
+        std::raise(senal);
+    }
+}
+#else
+constexpr int senalesDeFin[] = {SIGTERM, SIGINT, SIGHUP};
+using Disposicion = struct sigaction;
+
+// The name of the new report while it exists, written before the mark is
+// set, so that the handler calls nothing but unlink on a finished name.
+char temporalEnCurso[largoDeTemporal] = {};
+std::atomic<bool> hayTemporal{false};
+static_assert(std::atomic<bool>::is_always_lock_free, "the handler reads the mark");
+
+// The disposition is back to the default on entry, and the signal stays
+// blocked until the handler returns, so it then ends the program.
+void borrarTemporalYTerminar(int senal)
+{
+    if (hayTemporal) {
+        unlink(temporalEnCurso);
+    }
+    raise(senal);
+}
+
+Disposicion leerYCapturar(int senal)
+{
+    Disposicion anterior{};
+    sigaction(senal, nullptr, &anterior);
+    if (anterior.sa_handler == SIG_DFL) {
+        Disposicion captura{};
+        captura.sa_handler = borrarTemporalYTerminar;
+        sigemptyset(&captura.sa_mask);
+        captura.sa_flags = SA_RESETHAND;
+        sigaction(senal, &captura, nullptr);
+    }
+    return anterior;
+}
+
+void restaurar(int senal, const Disposicion& anterior) { sigaction(senal, &anterior, nullptr); }
+
+// The ending signals wait while the file is made and its name noted, so that
+// the handler knows every file made and no file of anyone else.
+bool crearYAnotar(const char* ruta)
+{
+    sigset_t senales;
+    sigset_t anteriores;
+    sigemptyset(&senales);
+    for (const int senal : senalesDeFin) {
+        sigaddset(&senales, senal);
+    }
+    pthread_sigmask(SIG_BLOCK, &senales, &anteriores);
+    const bool creado = crearSiLibre(ruta);
+    if (creado) {
+        std::strncpy(temporalEnCurso, ruta, largoDeTemporal - 1);
+        hayTemporal = true;
+    }
+    pthread_sigmask(SIG_SETMASK, &anteriores, nullptr);
+    return creado;
+}
+
+// Once the new file is in place or gone, its name is forgotten.
+void cerrarGuardia() { hayTemporal = false; }
+#endif
+
+constexpr std::size_t cantidadDeSenales = sizeof senalesDeFin / sizeof senalesDeFin[0];
+
+// For its life, the ending signals remove the new report before they end
+// the program.
+class GuardiaDeSenales {
+public:
+    GuardiaDeSenales()
+    {
+        for (std::size_t i = 0; i < cantidadDeSenales; ++i) {
+            anteriores[i] = leerYCapturar(senalesDeFin[i]);
+        }
+    }
+    ~GuardiaDeSenales()
+    {
+        for (std::size_t i = 0; i < cantidadDeSenales; ++i) {
+            restaurar(senalesDeFin[i], anteriores[i]);
+        }
+        cerrarGuardia();
+    }
+    GuardiaDeSenales(const GuardiaDeSenales&) = delete;
+    GuardiaDeSenales& operator=(const GuardiaDeSenales&) = delete;
+
+private:
+    Disposicion anteriores[cantidadDeSenales];
+};
 
 // A new empty file beside the report, so that the new report is never
 // written through a link or into a pipe; its name drawn at random, so that
@@ -272,7 +424,7 @@ std::string crearTemporal()
         for (int i = 0; i < largoDeSufijo; ++i) {
             nombre += caracteresDeSufijo[letra(generador)];
         }
-        if (crearSiLibre(nombre)) {
+        if (crearYAnotar(nombre.c_str())) {
             return nombre;
         }
     }
@@ -331,9 +483,14 @@ void funcionImprimirResultados()
     if (resultados.is_open()) {
         resultados.close();
     }
+    if (reporteProtegido()) {
+        avisarFalloDeEscritura();
+        return;
+    }
     // The report goes to a new file beside the old one and takes its name
     // only once written whole: a full disk leaves the older report intact,
     // and a link or a pipe of that name is replaced, never written through.
+    const GuardiaDeSenales guardia;
     const std::string temporal = crearTemporal();
     if (temporal.empty()) {
         avisarFalloDeEscritura();

@@ -79,16 +79,24 @@ ventanaConFoco() {
 }
 
 # Starts the program on modelo.txt in a folder (the work directory unless
-# one is named) and waits for its window, its focus and its first frame;
-# line buffering lets the console lines, kept in the work directory, be read
-# while it runs.
-arrancar() {
+# one is named), without waiting for it; line buffering lets the console
+# lines, kept in the work directory, be read while it runs.
+lanzar() {
     cd "${1:-$trabajo}"
     stdbuf -oL "${lanzador[@]}" "$binario" modelo.txt >"$trabajo/salida.txt" 2>&1 &
     pid=$!
+}
+
+# Waits for the window of the program started, its focus and its first frame.
+esperarVentana() {
     intentarHasta ventanaVisible || fallar "no apareció la ventana KORVELAN"
     intentarHasta ventanaConFoco || fallar "la ventana KORVELAN no recibe el foco"
     esperarPantalla verdePanel
+}
+
+arrancar() {
+    lanzar "$@"
+    esperarVentana
 }
 
 # Types a line into the window and ends it with Enter.

@@ -6,7 +6,10 @@
 # report as it was; on a full disk and under a limit on the size of the files
 # the program writes, at start-up and after F5, the older report stays as it
 # was and the program says so, and once there is room F5 writes the report
-# whole.
+# whole; without a display the program writes its report and ends with
+# status 1; a signal that ends the program while it writes a large report
+# leaves no part of it behind, and one it was started to ignore stays
+# ignored.
 source "$(dirname "$0")/comun.sh"
 
 aviso="No se pudo escribir el archivo resultados.txt"
@@ -139,3 +142,76 @@ lanzador=(bash -c 'ulimit -S -f 4; exec "$@"' limite)
 llenarDisco() { :; }
 liberarDisco() { prlimit --pid "$pid" --fsize=unlimited; }
 sinEspacio "$limitado"
+
+# --- A signal while a large report is written. ---
+# A beam of 400 nodes, all fixed but the last: little to solve, and a
+# structure stiffness of 1,200 by 1,200 numbers (about 15 MB of report) that
+# takes a while to write.
+grande="$trabajo/grande"
+mkdir "$grande"
+awk -v n=400 'BEGIN {
+    printf "nudos:"; for (i = 1; i <= n; i++) printf " %d %d 0", i, i; print ""
+    printf "barras:"; for (i = 1; i < n; i++) printf " %d %d %d", i, i, i + 1; print ""
+    printf "apoyo: 1 1 1"; for (i = 1; i < n; i++) printf " %d", i; print ""
+    printf "seccionGenerica: S 0.1 0.003 2.1e8 0"; for (i = 1; i < n; i++) printf " %d", i; print ""
+    printf "puntual: P 0 -10 0 %d\n", n
+    print "combo: C 1 P"
+}' >"$grande/modelo.txt"
+
+# Where no display can be opened the program has written its report before
+# it tries, and ends with status 1.
+cd "$grande"
+estado=0
+env -u DISPLAY "$binario" modelo.txt >"$trabajo/salida.txt" 2>&1 || estado=$?
+[ "$estado" -eq 1 ] || fallar "sin pantalla el programa terminó con estado $estado"
+[ "$(stat -c %s resultados.txt)" -gt 10000000 ] || fallar "el reporte grande no llega a 10 MB"
+referenciaGrande="$trabajo/referenciaGrande.txt"
+mv resultados.txt "$referenciaGrande"
+
+temporales() { compgen -G "$grande/resultados.txt.??????" || true; }
+# A new report that already holds some of its text.
+temporalEmpezado() {
+    local t
+    t="$(temporales)"
+    [ -n "$t" ] && [ -s "$t" ]
+}
+detenido() { [[ "$(ps -o stat= -p "$pid" 2>/dev/null)" == T* ]]; }
+
+# senalAMitad SIGNAL: the program on the large model, beside an older report,
+# is stopped while it writes its new report and handed the signal; it goes on
+# only then, so the signal always finds the report half written.
+senalAMitad() {
+    cp "$anterior" "$grande/resultados.txt"
+    lanzar "$grande"
+    esperarQue temporalEmpezado
+    kill -STOP "$pid"
+    esperarQue detenido
+    temporalEmpezado || fallar "el reporte se terminó antes de la señal $1"
+    kill -s "$1" "$pid"
+    kill -CONT "$pid"
+}
+
+# An ending signal, at its default disposition whatever the shell left to
+# the program, removes the new report and ends the program as the signal does.
+lanzador=(env --default-signal=TERM,INT,HUP)
+for senal in TERM INT HUP; do
+    senalAMitad "$senal"
+    intentarHasta programaTerminado || fallar "la señal $senal no terminó el programa"
+    estado=0
+    wait "$pid" || estado=$?
+    pid=""
+    [ "$estado" -eq $((128 + $(kill -l "$senal"))) ] ||
+        fallar "tras la señal $senal el programa terminó con estado $estado"
+    [ -z "$(temporales)" ] || fallar "la señal $senal dejó el reporte a medias: $(temporales)"
+    cmp -s "$grande/resultados.txt" "$anterior" || fallar "la señal $senal cambió el reporte anterior"
+done
+
+# A hang-up that the program was started to ignore (nohup) stays ignored: the
+# report is written whole and the window opens.
+lanzador=(env --default-signal=TERM,INT --ignore-signal=HUP)
+senalAMitad HUP
+esperarVentana
+cmp -s "$grande/resultados.txt" "$referenciaGrande" || fallar "con la señal ignorada el reporte difiere"
+[ -z "$(temporales)" ] || fallar "con la señal ignorada quedó un reporte a medias: $(temporales)"
+pulsar Escape
+esperarFin
