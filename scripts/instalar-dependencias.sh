@@ -17,6 +17,7 @@ paquetes=(
   xvfb
   xauth
   xdotool
+  x11-xkb-utils
   x11-apps
   imagemagick
   valgrind

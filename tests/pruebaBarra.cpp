@@ -211,7 +211,9 @@ TEST(Barra, NombreDeSeccion)
         EXPECT_EQ(salidaDe([&] { nombre = b.getNombreDeSeccion(); }), "Definir el nombre de sección\n");
         EXPECT_EQ(nombre, "");
     }
+    EXPECT_FALSE(b.getNombreDeSeccionDefinido());
     b.setNombreDeSeccion("VIGA");
+    EXPECT_TRUE(b.getNombreDeSeccionDefinido());
     EXPECT_EQ(b.getNombreDeSeccion(), "VIGA");
 }
 

@@ -6,6 +6,7 @@
 
 #include "globales.h"
 #include "modeloPrueba.h"
+#include "ventanaPrueba.h"
 #include "viewer/funcionPlot.h"
 
 namespace {
@@ -157,4 +158,37 @@ TEST_F(Camara, OtroBotonDuranteElArrastreNoLoCorta)
     mouseButton(GLUT_RIGHT_BUTTON, GLUT_DOWN, 20, 0);
     mouseMove(20, 0);
     EXPECT_NEAR(xCam, 5 - 20 * k, 1e-12);
+}
+
+namespace {
+
+// The camera comes at most this many times nearer, or goes as many times
+// farther, than the distance that frames the model.
+const double factorZoom = 1000.0;
+// Wheel steps that take the camera from one bound back to the framing
+// distance, within one step: 1.07^102 is about 994.
+const int pasosDeVuelta = 102;
+
+}  // namespace
+
+// Eleven thousand steps once made the distance underflow to 0 or overflow,
+// and the model was never seen again.
+TEST_F(Camara, ElZoomSeDetieneEnLimitesQueFijaElTamanoDelModelo)
+{
+    const std::initializer_list<Punto> modelos[] = {
+        {{0, 0}, {10, 0}}, {{0, 0}, {6000, 4000}}, {{0, 0}, {0.01, 0}}};
+    const double vuelta = std::pow(1.07, pasosDeVuelta) / factorZoom;
+    for (const auto& nudos : modelos) {
+        ponerNudos(nudos);
+        funcionFronteraGraf();
+        const double inicial = zCam;
+        pasosDeRueda(11300);
+        EXPECT_NEAR(zCam / inicial, 1 / factorZoom, 1e-12) << inicial;
+        pasosDeRueda(-pasosDeVuelta);
+        EXPECT_NEAR(zCam / inicial, vuelta, 1e-9) << inicial;
+        pasosDeRueda(-11300);
+        EXPECT_NEAR(zCam / inicial, factorZoom, 1e-9) << inicial;
+        pasosDeRueda(pasosDeVuelta);
+        EXPECT_NEAR(zCam / inicial, 1 / vuelta, 1e-9) << inicial;
+    }
 }

@@ -4,12 +4,14 @@
 
 #include <cmath>
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include <GL/freeglut.h>
 
 #include "globales.h"
 #include "modeloPrueba.h"
+#include "salidaPrueba.h"
 #include "ventanaPrueba.h"
 #include "viewer/elementosPlot.h"
 
@@ -175,6 +177,33 @@ TEST_F(Capas, LasEtiquetasEmpiezanJuntoASuAncla)
         EXPECT_GE(tinta.yMinimo, ancla.y - 2);
         EXPECT_LE(tinta.yMaximo, proyectar(c.x, c.y + t).y + 1);
     }
+}
+
+// Ink of colour c within a rectangle given in model coordinates.
+int tintaEntre(const Imagen& im, Color c, double x0, double y0, double x1, double y1)
+{
+    const PuntoVentana a = proyectar(x0, y0);
+    const PuntoVentana b = proyectar(x1, y1);
+    return im.buscar(c, pixelDe(a.x), pixelDe(a.y), pixelDe(b.x), pixelDe(b.y)).cantidad;
+}
+
+// The reading says once that a member has no section name; the layer, drawn
+// on every frame, says nothing and draws no name for it.
+TEST_F(Capas, UnaBarraSinSeccionNoLlevaNombreNiLlenaLaConsola)
+{
+    ponerNudos({{0, 0}, {10, 0}, {10, 5}});
+    unir(0, 1).setNombreDeSeccion("IPE");
+    unir(1, 2);
+    encuadrarModelo();
+    const std::string salida = salidaDe([] {
+        for (int cuadro = 0; cuadro < 100; ++cuadro) {
+            plotSecciones(0.5);
+        }
+    });
+    EXPECT_EQ(salida, "");
+    const Imagen im = leerImagen();
+    EXPECT_GT(tintaEntre(im, grisTexto, 5.0, 0.0, 7.0, 0.7), 0) << "la barra 1 lleva su sección";
+    EXPECT_EQ(tintaEntre(im, grisTexto, 10.0, 2.0, 12.0, 3.5), 0) << "la barra 2 no lleva nombre";
 }
 
 TEST_F(Capas, CadaNudoTieneSuNumeroDeUsuario)

@@ -39,7 +39,7 @@ protected:
         dialogo = "Comando:";
         comando.clear();
         numeroComboCoincidente = -1;
-        nudoConCombos({"C1", "C2"});
+        nudoConCombos({"C1", "C2", "A\xc3\x91O"});
     }
     void TearDown() override
     {
@@ -147,6 +147,10 @@ const std::vector<Secuencia> secuencias = {
      "Momentos Flectores Activados. Ingrese Comando:",
      ""},
     {"tabulador y suprimir se agregan como bytes", "a\tb\x7f", {}, "Comando:", "a\tb\x7f"},
+    // The keyboard hands over Latin-1: Ñ is 0xd1, ó 0xf3.
+    {"una letra Latin-1 entra en UTF-8", "A\xd1O a\xf3", {}, "Comando:", "A\xc3\x91O a\xc3\xb3"},
+    {"retroceso borra la letra entera", "A\xd1\b", {}, "Comando:", "A"},
+    {"un combo con eñe se conmuta tecleado", "combo\rA\xd1O\r", {{flagCombo(2), 1}}, comboConmutado, ""},
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <ostream>
 #include <string>
@@ -124,6 +125,29 @@ TEST_F(Panel, LosCombosActivosSeVenClarosYLosDemasOscuros)
         EXPECT_EQ(claro.cantidad > 0, activo[i]) << "combo " << i;
         EXPECT_EQ(oscuro.cantidad > 0, !activo[i]) << "combo " << i;
     }
+}
+
+// The panel's font has the Latin-1 glyphs: Ó stands where O would, one glyph
+// as wide, with its accent above the capitals.
+TEST_F(Panel, UnaLetraAcentuadaEsUnGlifoConSuAcento)
+{
+    const auto tintaDelNombre = [](const std::string& nombre) {
+        encuadrar(-10.0, 10.0, -10.0, 10.0);
+        nudoConCombos({nombre});
+        dibujarPanel();
+        const PuntoVentana fila = proyectarPanel(xListaCombos, yFilaCombo(0));
+        const int x = pixelDe(fila.x);
+        const int y = pixelDe(fila.y);
+        return leerImagen().buscar(verdeInactivo, x - 1, y - 3, x + 150, y + 15);
+    };
+    const Caja llano = tintaDelNombre("COMBINACION_1");
+    const Caja acentuado = tintaDelNombre("COMBINACI\xc3\x93N_1");
+    ASSERT_GT(llano.cantidad, 0);
+    EXPECT_EQ(acentuado.xMinimo, llano.xMinimo);
+    EXPECT_EQ(acentuado.xMaximo, llano.xMaximo);
+    EXPECT_EQ(acentuado.yMinimo, llano.yMinimo);
+    EXPECT_GT(acentuado.yMaximo, llano.yMaximo);
+    EXPECT_GT(acentuado.cantidad, llano.cantidad);
 }
 
 TEST_F(Panel, SinNudosSoloMuestraElTitulo)
@@ -275,17 +299,27 @@ INSTANTIATE_TEST_SUITE_P(Formatos, Alineacion,
                              return std::string(caso.param.nombre);
                          });
 
+// Two drawings, each in a frame of its own, leave the same pixels, and some
+// ink.
+void dibujanIgual(const std::function<void()>& uno, const std::function<void()>& otro,
+                  const std::string& caso)
+{
+    encuadrar(-10.0, 10.0, -10.0, 10.0);
+    uno();
+    const Imagen primera = leerImagen();
+    encuadrar(-10.0, 10.0, -10.0, 10.0);
+    otro();
+    const Imagen segunda = leerImagen();
+    EXPECT_GT(segunda.buscarTodo(tinta).cantidad, 0) << caso;
+    EXPECT_EQ(primera.rgb, segunda.rgb) << caso;
+}
+
 // A number of decimals beyond the usable range draws the same label as the
 // nearest count within it.
 void dibujaComoDentroDelRango(void (*dibujar)(double, double, double, int, double), int fuera, int dentro)
 {
-    dibujar(-5.0, 0.0, 2.0, fuera, 2.0);
-    const Imagen fueraDelRango = leerImagen();
-    encuadrar(-10.0, 10.0, -10.0, 10.0);
-    dibujar(-5.0, 0.0, 2.0, dentro, 2.0);
-    const Imagen dentroDelRango = leerImagen();
-    EXPECT_GT(dentroDelRango.buscarTodo(tinta).cantidad, 0);
-    EXPECT_EQ(fueraDelRango.rgb, dentroDelRango.rgb);
+    dibujanIgual([&] { dibujar(-5.0, 0.0, 2.0, fuera, 2.0); }, [&] { dibujar(-5.0, 0.0, 2.0, dentro, 2.0); },
+                 "decimales " + std::to_string(fuera));
 }
 
 TEST_F(Primitivas, DecimalesNegativosCuentanComoCero) { dibujaComoDentroDelRango(drawNumFloat, -3, 0); }
@@ -315,15 +349,65 @@ TEST_F(Primitivas, AlturaCeroNoSeVe)
     EXPECT_EQ(leerImagen().buscarTodo(tinta).cantidad, 0);
 }
 
-TEST_F(Primitivas, LosBytesFueraDeLaFuenteSeSaltan)
+namespace {
+
+class TextoEquivalente {
+public:
+    const char* texto;
+    const char* dibujado;
+};
+
+}  // namespace
+
+// The stroke font has only ASCII: an accented letter is drawn without its
+// accent, and a byte that is no UTF-8 as on the console.
+TEST_F(Primitivas, LasLetrasAcentuadasPierdenElAcentoEnLosTrazos)
 {
-    drawTextoEscalado(-9.0, 0.0, "Secci\xc3\xb3n", 2.0);
-    const Imagen acentuado = leerImagen();
-    encuadrar(-10.0, 10.0, -10.0, 10.0);
-    drawTextoEscalado(-9.0, 0.0, "Seccin", 2.0);
-    const Imagen llano = leerImagen();
-    EXPECT_GT(llano.buscarTodo(tinta).cantidad, 0);
-    EXPECT_EQ(acentuado.rgb, llano.rgb);
+    const TextoEquivalente casos[] = {
+        {"Secci\xc3\xb3n", "Seccion"},
+        {"VIGA_\xc3\x81REA", "VIGA_AREA"},
+        {"A\xc3\x91O", "ANO"},
+        {"A\xd1O", "A\\xd1O"},
+    };
+    for (const TextoEquivalente& caso : casos) {
+        dibujanIgual([&] { drawTextoEscalado(-9.0, 0.0, caso.texto, 2.0); },
+                     [&] { drawTextoEscalado(-9.0, 0.0, caso.dibujado, 2.0); }, caso.dibujado);
+    }
+}
+
+namespace {
+
+class NumeroDibujado {
+public:
+    const char* nombre;
+    std::function<void()> numero;
+    std::function<void()> esperado;
+};
+
+void texto(const char* t) { drawTextoEscalado(-5.0, 0.0, t, 2.0); }
+
+}  // namespace
+
+// A value that rounds to zero at the decimals shown has no sign; one that
+// does not keeps it.
+TEST_F(Primitivas, UnValorQueRedondeaACeroNoLlevaSigno)
+{
+    const NumeroDibujado casos[] = {
+        {"fijo", [] { drawNumFloat(-5.0, 0.0, -0.0004, 3, 2.0); }, [] { texto("0.000"); }},
+        {"sin decimales", [] { drawNumFloat(-5.0, 0.0, -0.4, 0, 2.0); }, [] { texto("0"); }},
+        {"cero negativo", [] { drawNumFloat(-5.0, 0.0, -0.0, 2, 2.0); }, [] { texto("0.00"); }},
+        {"exponente", [] { drawNumSci(-5.0, 0.0, -0.0, 3, 2.0); }, [] { texto("0.000e+00"); }},
+        {"rótulo", [] { escribirRotulo(-5.0, 0.0, "Rx: ", -1e-9, 3, 2.0); }, [] { texto("Rx: 0.000"); }},
+        {"a la derecha", [] { drawNumFloatRight(5.0, 0.0, -0.0004, 3, 2.0); },
+         [] { drawNumFloatRight(5.0, 0.0, 0.0, 3, 2.0); }},
+        {"centrado", [] { drawNumFloatCenter(0.0, 0.0, -0.0004, 3, 2.0); },
+         [] { drawNumFloatCenter(0.0, 0.0, 0.0, 3, 2.0); }},
+        {"no redondea a cero", [] { drawNumFloat(-5.0, 0.0, -0.0006, 3, 2.0); }, [] { texto("-0.001"); }},
+        {"exponente pequeño", [] { drawNumSci(-5.0, 0.0, -1e-300, 1, 2.0); }, [] { texto("-1.0e-300"); }},
+    };
+    for (const NumeroDibujado& caso : casos) {
+        dibujanIgual(caso.numero, caso.esperado, caso.nombre);
+    }
 }
 
 TEST_F(Primitivas, DejanLaMatrizComoLaEncontraron)

@@ -215,15 +215,6 @@ bool hayCerca(const Pantalla& imagen, PuntoVentana p, Color c, int radio)
     return false;
 }
 
-void pasosDeRueda(int pasos)
-{
-    const int boton = pasos > 0 ? botonRuedaAdelante : botonRuedaAtras;
-    for (int i = 0; i < std::abs(pasos); ++i) {
-        mouseButton(boton, GLUT_DOWN, 0, 0);
-        mouseButton(boton, GLUT_UP, 0, 0);
-    }
-}
-
 // A portal drawn in millimetres, braced through its middle, and a slanted
 // member a hundredth of a unit wide: each is framed about a point of one of
 // its members, which therefore stands at the window's centre at any zoom.
@@ -421,4 +412,22 @@ TEST_F(Recarga, UnArchivoSinCombosNoSeAnalizaConF5YElReporteQueda)
     EXPECT_EQ(leerArchivo("resultados.txt"), reporte);
     teclear("plotM\r");
     EXPECT_EQ(Pantalla().cuenta(momento), 0);
+}
+
+// However far the wheel has gone, about a hundred steps back bring the whole
+// model into view again, and F5 keeps it there.
+TEST_F(Recarga, TrasMilesDePasosDeRuedaElModeloVuelveYF5NoLoPierde)
+{
+    const int pasosDeVuelta = 102;
+    for (int lejos : {11300, -11300}) {
+        pasosDeRueda(lejos);
+        pasosDeRueda(lejos > 0 ? -pasosDeVuelta : pasosDeVuelta);
+        for (int recargas = 0; recargas < 2; ++recargas) {
+            const Pantalla imagen;
+            EXPECT_TRUE(hayCerca(imagen, proyectar(0, 2), gris, 2)) << lejos << ", la columna";
+            EXPECT_TRUE(hayCerca(imagen, proyectar(3, 4), gris, 2)) << lejos << ", la viga";
+            EXPECT_TRUE(hayCerca(imagen, proyectar(6, 4), gris, 2)) << lejos << ", el extremo de la viga";
+            recargar();
+        }
+    }
 }

@@ -145,4 +145,13 @@ Imagen leerImagen()
     return imagen;
 }
 
+void pasosDeRueda(int pasos)
+{
+    const int boton = pasos > 0 ? botonRuedaAdelante : botonRuedaAtras;
+    for (int i = 0; i < std::abs(pasos); ++i) {
+        mouseButton(boton, GLUT_DOWN, 0, 0);
+        mouseButton(boton, GLUT_UP, 0, 0);
+    }
+}
+
 double anchoCaracter(double altura) { return 104.76 * altura / 152.38; }

@@ -68,6 +68,9 @@ PuntoVentana proyectar(double x, double y);
 // Model units per pixel at the plane z = 0 under the current camera.
 double unidadesPorPixel();
 Imagen leerImagen();
+// Turns the wheel by this many steps, forward (zoom in) when positive, each
+// a press and a release as freeglut reports them.
+void pasosDeRueda(int pasos);
 // One character cell of the stroke font, in model units, for text height h.
 double anchoCaracter(double altura);
 

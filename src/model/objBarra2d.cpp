@@ -85,9 +85,11 @@ double objBarra2d::getArea() { return area; }
 double objBarra2d::getInercia() { return inercia; }
 double objBarra2d::getModE() { return moduloE; }
 
+bool objBarra2d::getNombreDeSeccionDefinido() const { return flagsBarra[flagNombreDeSeccion] == 1; }
+
 std::string objBarra2d::getNombreDeSeccion()
 {
-    if (flagsBarra[flagNombreDeSeccion] == 1) {
+    if (getNombreDeSeccionDefinido()) {
         return nombreDeSeccion;
     }
     std::cout << "Definir el nombre de sección" << std::endl;

@@ -41,7 +41,11 @@ public:
     double getInercia();
     double getModE();
 
+    // Prints "Definir el nombre de sección" and returns an empty name for a
+    // member that no section names.
     std::string getNombreDeSeccion();
+    // True once a section named the member; asking prints nothing.
+    bool getNombreDeSeccionDefinido() const;
     double getLongitud();
     double getAngulo();
     Eigen::MatrixXd getT();

@@ -190,10 +190,15 @@ void plotTagBarras(double altura)
     });
 }
 
+// A member that no section names has no label: the reading has said so
+// once, and a frame must not say it again.
 void plotSecciones(double altura)
 {
     const double r = radioMarca();
     paraCadaBarraConNudos([r, altura](objBarra2d& b) {
+        if (!b.getNombreDeSeccionDefinido()) {
+            return;
+        }
         const std::string nombre = b.getNombreDeSeccion();
         glLineWidth(1.0f);
         ponerColor(colorTextoBarra);

@@ -10,6 +10,7 @@
 #include <GL/freeglut.h>
 
 #include "globales.h"
+#include "viewer/glifos.h"
 #include "viewer/interruptores.h"
 
 namespace {
@@ -37,16 +38,11 @@ const int largoFormato = 20;
 const int largoTexto = 100;
 using Texto = char[largoTexto];
 
-// The font's table holds the 7-bit codes only; bytes above 127 (UTF-8
-// accented letters) are skipped so they never index outside it.
+// The stroke font has glyphs for ASCII only.
 void trazarCaracteres(const char* texto)
 {
-    for (const char* p = texto; *p != '\0'; ++p) {
-        const unsigned char codigo = static_cast<unsigned char>(*p);
-        if (codigo < 128) {
-            glutStrokeCharacter(GLUT_STROKE_MONO_ROMAN, codigo);
-        }
-    }
+    paraCadaGlifo(texto, finFuenteTrazos,
+                  [](unsigned char c) { glutStrokeCharacter(GLUT_STROKE_MONO_ROMAN, c); });
 }
 
 // Stroke text whose origin is (x, y) moved left by the given number of
@@ -62,6 +58,22 @@ void trazarTexto(double x, double y, const char* texto, double altura, double av
     glPopMatrix();
 }
 
+// A value that rounds to zero at the decimals shown reads 0.000, not
+// -0.000: the sign goes when no digit of the number (before any exponent)
+// is other than 0.
+void quitarSignoDeCero(Texto& texto)
+{
+    if (texto[0] != '-') {
+        return;
+    }
+    for (const char* p = texto + 1; *p != '\0' && *p != 'e'; ++p) {
+        if (*p != '0' && *p != '.') {
+            return;
+        }
+    }
+    std::memmove(texto, texto + 1, std::strlen(texto));
+}
+
 // Labels are redrawn every frame: the text is formatted into two fixed
 // stack buffers, so drawing a number never allocates. A negative number of
 // decimals counts as none; more than the 99 characters of the text can show
@@ -72,6 +84,7 @@ void formatearNumero(Texto& texto, double valor, int decimales, char conversion)
     char formato[largoFormato];
     std::snprintf(formato, sizeof formato, "%%.%d%c", std::clamp(decimales, 0, maximo), conversion);
     std::snprintf(texto, sizeof texto, formato, valor);
+    quitarSignoDeCero(texto);
 }
 
 void trazarNumero(double x, double y, double valor, int decimales, double altura, char conversion,
@@ -86,7 +99,8 @@ void trazarNumero(double x, double y, double valor, int decimales, double altura
 void escribirBitmap(double x, double y, const std::string& texto)
 {
     glRasterPos3f(simple(x), simple(y), 0.0f);
-    glutBitmapString(GLUT_BITMAP_HELVETICA_12, reinterpret_cast<const unsigned char*>(texto.c_str()));
+    const std::string codigos = textoParaFuente(texto, finFuenteBitmap);
+    glutBitmapString(GLUT_BITMAP_HELVETICA_12, reinterpret_cast<const unsigned char*>(codigos.c_str()));
 }
 
 }  // namespace

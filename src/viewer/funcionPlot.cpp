@@ -12,6 +12,7 @@
 
 #include "arranque.h"
 #include "globales.h"
+#include "textoUtf8.h"
 #include "viewer/elementosPlot.h"
 #include "viewer/interruptores.h"
 
@@ -25,6 +26,10 @@ const std::string textoPromptCombo = "Escriba el nombre del Combo y presione ENT
 // pixel; fixed, whatever the window's size.
 const double pixelesPorVista = 1000.0;
 const double pasoZoom = 1.07;
+// The camera comes at most this many times nearer than the distance that
+// frames the box, and goes at most as many times farther: about a hundred
+// wheel steps each way.
+const double factorZoomMaximo = 1000.0;
 const double pasoEscala = 1.1;
 
 // The near and far planes stand this many times nearer and farther than the
@@ -227,6 +232,15 @@ void ejecutarComando()
     comando.clear();
 }
 
+// The camera keeps within a factor of the distance that frames the box, so
+// that about a hundred wheel steps bring back a model zoomed however far in
+// or out.
+void ponerAlturaCamara(double distancia)
+{
+    const double encuadre = distanciaDeEncuadre();
+    zCam = std::clamp(distancia, encuadre / factorZoomMaximo, encuadre * factorZoomMaximo);
+}
+
 // The switches, the prompt and the camera stay; the model, its scales and
 // its results come again from the file. A file read with errors is shown as
 // read and not analysed.
@@ -305,15 +319,20 @@ void funcionFronteraGraf()
     encuadrarCaja();
 }
 
-void encuadrarCaja()
+double distanciaDeEncuadre()
 {
-    xCam = xCentroObj = (xMin + xMax) / 2;
-    yCam = yCentroObj = (yMin + yMax) / 2;
     double extension = std::max(xMax - xMin, yMax - yMin);
     if (extension == 0.0) {
         extension = 1.0;
     }
-    zCam = margenEncuadre * extension / (2 * tangenteMedioCampo());
+    return margenEncuadre * extension / (2 * tangenteMedioCampo());
+}
+
+void encuadrarCaja()
+{
+    xCam = xCentroObj = (xMin + xMax) / 2;
+    yCam = yCentroObj = (yMin + yMax) / 2;
+    zCam = distanciaDeEncuadre();
 }
 
 // The whole model plane lies zCam ahead of the eye.
@@ -371,9 +390,9 @@ void mouseMove(int x, int y)
     yLast = y;
 }
 
-void zoomIn() { zCam /= pasoZoom; }
+void zoomIn() { ponerAlturaCamara(zCam / pasoZoom); }
 
-void zoomOut() { zCam *= pasoZoom; }
+void zoomOut() { ponerAlturaCamara(zCam * pasoZoom); }
 
 void teclado(unsigned char key, int, int)
 {
@@ -384,9 +403,7 @@ void teclado(unsigned char key, int, int)
         ejecutarComando();
         break;
     case teclaRetroceso:
-        if (!comando.empty()) {
-            comando.pop_back();
-        }
+        borrarUltimoCaracter(comando);
         break;
     case '+':
         cambiarEscalas(true);
@@ -395,7 +412,8 @@ void teclado(unsigned char key, int, int)
         cambiarEscalas(false);
         break;
     default:
-        comando += static_cast<char>(key);
+        // The keyboard hands over Latin-1; names and commands are UTF-8.
+        comando += utf8DeLatin1(key);
     }
     glutPostRedisplay();
 }

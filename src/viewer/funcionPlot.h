@@ -31,6 +31,9 @@ void funcionFronteraGraf();
 // extent is framed as if it were one unit wide, so the eye never sits on the
 // target.
 void encuadrarCaja();
+// The height at which the box's larger extent, plus the margin, fills the
+// view: the camera's first height, about which its zoom is bounded.
+double distanciaDeEncuadre();
 // The projection and the model-view matrix of the camera, which looks
 // straight down at the model plane.
 void ponerCamara();

@@ -41,7 +41,7 @@ leerColorDelVisor() {
 for par in verdePanel:colorPanel barraGris:colorBarra apoyo:colorApoyo comboActivo:colorComboActivo \
     comboInactivo:colorComboInactivo deformada:colorDeformada axial:colorContornoAxial \
     cortante:colorContornoCortante momento:colorContornoMomento cargaNudo:colorCargaNudo \
-    cargaBarra:colorCargaTransversal reaccion:colorReaccion; do
+    cargaBarra:colorCargaTransversal reaccion:colorReaccion textoBarra:colorTextoBarra; do
     leerColorDelVisor "${par%%:*}" "${par#*:}"
 done
 
@@ -107,6 +107,17 @@ escribirLinea() {
 
 pulsar() {
     xdotool key "$1"
+}
+
+# Turns the mouse wheel over the window's middle by n steps: forward (zoom
+# in) when n is positive, X buttons 4 and 5.
+girarRueda() {
+    local boton=4 pasos="$1"
+    if [ "$pasos" -lt 0 ]; then
+        boton=5
+        pasos=$((-pasos))
+    fi
+    xdotool mousemove --window "$ventana" 500 400 click --repeat "$pasos" --delay 1 "$boton"
 }
 
 hayLinea() {
