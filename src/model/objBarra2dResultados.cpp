@@ -237,8 +237,8 @@ Eigen::MatrixXd objBarra2d::getBarraDeformada(int c, int n, double s)
             : Eigen::RowVectorXd((u(1) + (u(4) - u(1)) * fraccion.array()).matrix());
     const Eigen::RowVectorXd a = x + (u(3) - u(0)) * s * fraccion;
     const Eigen::RowVectorXd b = (w.array() - w(0)).matrix() * s;
-    const double cosA = std::cos(angulo);
-    const double senA = std::sin(angulo);
+    const double cosA = cosenoDirector;
+    const double senA = senoDirector;
     const double gX = coeficiente(desplazamientosGlobales, 0, c);
     const double gY = coeficiente(desplazamientosGlobales, 1, c);
     Eigen::MatrixXd puntos(2, x.size());
