@@ -64,6 +64,33 @@ TEST(Barra, AnguloDeLaBarraDe3Por4)
     EXPECT_TRUE((T * T.transpose()).isIdentity(1e-12));
 }
 
+// A member within a hair of the X axis, either way along it: its direction
+// cosines are those of its coordinates, and a bar hinged at both ends
+// stiffens its end across the axis by EA/L·sin²θ.
+TEST(Barra, BarraRasanteTomaSuDireccionDeSusCoordenadas)
+{
+    struct Caso {
+        double dx, dy;
+    };
+    const Caso casos[] = {{6, 6e-6}, {6, -6e-6}, {-6, 6e-6}, {-6, -6e-6}, {1, 1e-8}, {-1, 1e-8}, {5, 5e-10}};
+    const double EA = 0.02 * 2e8;
+    for (const Caso& k : casos) {
+        SCOPED_TRACE(testing::Message() << k.dx << ", " << k.dy);
+        objBarra2d b = barraConSeccion(k.dx, k.dy, 1, 1);
+        const long double L =
+            std::sqrt(static_cast<long double>(k.dx) * k.dx + static_cast<long double>(k.dy) * k.dy);
+        const double c = static_cast<double>(k.dx / L);
+        const double s = static_cast<double>(k.dy / L);
+        const double rigidezTransversal = EA / static_cast<double>(L) * s * s;
+        EXPECT_NEAR(b.getKGlobal()(1, 1), rigidezTransversal, 1e-12 * rigidezTransversal);
+        const Eigen::MatrixXd T = b.getT();
+        EXPECT_NEAR(T(0, 0), c, 1e-15);
+        EXPECT_NEAR(T(0, 1), s, 1e-15 * std::abs(s));
+        EXPECT_NEAR(T(1, 0), -s, 1e-15 * std::abs(s));
+        EXPECT_NEAR(b.getAngulo(), std::atan2(s, c), 1e-15 * std::abs(std::atan2(s, c)));
+    }
+}
+
 TEST(Barra, SeccionRectangular)
 {
     objBarra2d b;

@@ -125,6 +125,22 @@ TEST(BarraCargas, PesoPropio)
     }
 }
 
+TEST(BarraCargas, PesoPropioDeUnaBarraRasante)
+{
+    // Rise 6e-6 over 6, either way along X: sin θ = 1e-6 to 12 digits, and
+    // the weight's share along the member is w·sin θ towards the lower end.
+    const double w = 0.02 * 25, seno = 6e-6 / std::hypot(6.0, 6e-6);
+    for (double x2 : {6.0, -6.0}) {
+        SCOPED_TRACE(x2);
+        objBarra2d b = barraCon(x2, 6e-6);
+        b.setPesoEspecifico(25);
+        b.setPesoPropio("PP");
+        b.setCombo("C1", 1.0, "PP");
+        EXPECT_NEAR(b.getFInicioCombo(0), -w * seno, 1e-12 * w * seno);
+        EXPECT_NEAR(b.getQInicioCombo(0), -w * x2 / std::abs(x2), 1e-12 * w);
+    }
+}
+
 TEST(BarraCargas, ComboSumaAmbosEjesDelMismoCaso)
 {
     objBarra2d b = barraCon(3, 4);

@@ -224,7 +224,9 @@ TEST(BarraResultados, TriangularSobreBarraSimplementeApoyada)
 TEST(BarraResultados, DosCerosDelCortanteDentroDeLaBarra)
 {
     // Fixed-fixed, L = 6, load from q1 to -q1: V(x) = ±(5/3·x² - 10·x + 12),
-    // zero at 3 ± 0.6·√5; (-b - √D)/(2a) is the smaller root when a > 0.
+    // zero at 3 ± 0.6·√5. The load is antisymmetric, so is M: both zeros
+    // carry the same |M|, and (-b - √D)/(2a) is kept, the smaller root when
+    // a > 0.
     const double L = 6, raiz = 0.6 * std::sqrt(5.0);
     struct Caso {
         double q1, xv;
@@ -234,6 +236,28 @@ TEST(BarraResultados, DosCerosDelCortanteDentroDeLaBarra)
         objBarra2d b = barraEntre(0, 0, L, 0, 0, 0);
         resolver(b, {{0, 0, k.q1, -k.q1}}, sujeta(1));
         EXPECT_NEAR(b.getXvcero(0), k.xv, 1e-9);
+    }
+}
+
+TEST(BarraResultados, DeDosCerosDelCortanteElDelMayorMomento)
+{
+    // A purlin of 6, simply supported, under dead load -4 and a wind suction
+    // that lifts it to +6 at the far end: q = -4 + 5x/3, V = 5x²/6 - 4x + 2,
+    // M = 5x³/18 - 2x² + 2x. V vanishes at (12 ± 2√21)/5: M = +0.54 at the
+    // smaller zero, -6.30 at the larger one, the design moment. Loaded the
+    // other way round, the member mirrors it.
+    const double L = 6, xDiseno = (12 + 2 * std::sqrt(21.0)) / 5;
+    const auto M = [](double x) { return 5 * std::pow(x, 3) / 18 - 2 * x * x + 2 * x; };
+    struct Caso {
+        double q1, q2, xv;
+    };
+    for (const Caso& k : {Caso{-4, 6, xDiseno}, Caso{6, -4, L - xDiseno}}) {
+        SCOPED_TRACE(k.q1);
+        objBarra2d b = barraEntre(0, 0, L, 0, 1, 1);
+        resolver(b, {{0, 0, k.q1, k.q2}}, sujeta(1));
+        EXPECT_NEAR(b.getXvcero(0), k.xv, 1e-9);
+        EXPECT_NEAR(b.getMmax(0), M(xDiseno), 1e-9);
+        EXPECT_NEAR(b.getMmax(0), -6.3017, 1e-4);
     }
 }
 

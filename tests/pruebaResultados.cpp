@@ -80,6 +80,21 @@ void vigaSimple()
     encuadrarModelo();
 }
 
+// A purlin of 6 on two hinges (E = I = A = 1) under dead load -4 and a wind
+// suction that lifts it to +6 at its far end: V = 5x²/6 - 4x + 2 vanishes at
+// (12 ± 2√21)/5, where M = 5x³/18 - 2x² + 2x is +0.54 and -6.30.
+const double xDisenoCorrea = (12 + 2 * std::sqrt(21.0)) / 5;
+void correa()
+{
+    ponerNudos({{0, 0}, {6, 0}});
+    objBarra2d& b = barraUnitaria(0, 1);
+    b.setArticulacion(1, 1);
+    b.setCargaLocal("D", 0, 0, -4, 6);
+    darCombos({{"C1", 1.0, "D"}});
+    analizar(barra[0], Eigen::Matrix<double, 6, 1>::Zero());
+    encuadrarModelo();
+}
+
 // A member of length 12 from the origin pointing along the given angle.
 objBarra2d& barraInclinada(double grados)
 {
@@ -120,6 +135,21 @@ Caja tintaEn(const Imagen& im, Color c, double x0, double y0, double x1, double 
                      pixelDe(std::max(a.y, b.y)));
 }
 
+// The moment layer at scale s, whole numbers of text height 1: the label at
+// zero shear lies between heights y0 and y1 near x, centred on x and at most
+// two characters wide.
+void momentoRotuladoEn(double s, double x, double y0, double y1)
+{
+    precision = 0;
+    escalaTexto = 1.0;
+    plotMomento(0, s);
+    const Imagen im = leerImagen();
+    const Caja rotulo = tintaEn(im, contornoM, x - 0.8, y0, x + 0.8, y1);
+    ASSERT_GT(rotulo.cantidad, 0);
+    EXPECT_NEAR((rotulo.xMinimo + rotulo.xMaximo) / 2.0, proyectar(x, 0).x, 0.1 / unidadesPorPixel());
+    EXPECT_LE(rotulo.xMaximo - rotulo.xMinimo, 2 * anchoCaracter(1.0) / unidadesPorPixel());
+}
+
 }  // namespace
 
 TEST_F(Resultados, ElMomentoPositivoSeDibujaDebajoDeLaViga)
@@ -139,16 +169,16 @@ TEST_F(Resultados, ElMomentoPositivoSeDibujaDebajoDeLaViga)
 TEST_F(Resultados, ElMomentoEnCorteNuloSeCentraEnSuPunto)
 {
     vigaSimple();
-    precision = 0;
-    escalaTexto = 1.0;
-    const double s = 0.2;
-    plotMomento(0, s);
-    const Imagen im = leerImagen();
     // "12" centred on (5, -2.5), standing above the diagram's deepest point.
-    const Caja rotulo = tintaEn(im, contornoM, 4.2, -2.3, 5.8, -1.6);
-    ASSERT_GT(rotulo.cantidad, 0);
-    EXPECT_NEAR((rotulo.xMinimo + rotulo.xMaximo) / 2.0, proyectar(5, 0).x, 0.1 / unidadesPorPixel());
-    EXPECT_LE(rotulo.xMaximo - rotulo.xMinimo, 2 * anchoCaracter(1.0) / unidadesPorPixel());
+    momentoRotuladoEn(0.2, 5, -2.3, -1.6);
+}
+
+TEST_F(Resultados, ElMomentoDeDisenoSeRotulaEnSuCorteNulo)
+{
+    correa();
+    // "-6" centred on (4.233, 0.63), above the hogging peak of the outline.
+    const double s = 0.1, y = 6.3017 * s;
+    momentoRotuladoEn(s, xDisenoCorrea, y + 0.2, y + 0.9);
 }
 
 TEST_F(Resultados, LosValoresExtremosDelMomentoQuedanDentroDelTramo)

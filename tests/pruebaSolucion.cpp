@@ -1055,3 +1055,43 @@ TEST(Solucion, PorticosAleatoriosSinAvisoYComoLaReferencia)
         EXPECT_LE(errorRelativo(resultadosDelPrograma(), resolverEnCuadruple()), 1e-9);
     }
 }
+
+// Two bars hinged at both ends from pins at (0, 0) and (2·semiluz, 0) meet at
+// an apex of rise flecha under P downwards: by statics each carries
+// N = -P/(2·sin θ). desdeElVertice draws both bars from the apex, so that the
+// left one points almost along -X.
+Modelo cerchaRebajada(double semiluz, double flecha, bool desdeElVertice)
+{
+    Modelo m;
+    m.nudos = {{0, 0, 1, 1, 0}, {semiluz, flecha}, {2 * semiluz, 0, 1, 1, 0}};
+    m.barras = desdeElVertice ? std::vector<Barra>{{1, 0, 1, 1}, {1, 2, 1, 1}}
+                              : std::vector<Barra>{{0, 1, 1, 1}, {1, 2, 1, 1}};
+    m.cargasNudo = {{1, "D", 0, -P, 0}};
+    return m;
+}
+
+TEST(Solucion, CerchaMuyRebajadaComoLaEstatica)
+{
+    struct Caso {
+        double semiluz, flecha;
+    };
+    const Caso casos[] = {{6, 6e-4}, {6, 6e-6}, {6, 6e-8}, {6, 6e-10}, {1, 1e-8}};
+    for (const Caso& k : casos) {
+        for (bool desdeElVertice : {false, true}) {
+            SCOPED_TRACE(testing::Message() << k.flecha << " sobre " << k.semiluz
+                                            << (desdeElVertice ? ", desde el vértice" : ""));
+            EXPECT_EQ(resolver(cerchaRebajada(k.semiluz, k.flecha, desdeElVertice)), "");
+            ASSERT_TRUE(modeloAnalizado);
+            const double seno = k.flecha / std::sqrt(k.semiluz * k.semiluz + k.flecha * k.flecha);
+            const double N = -P / (2 * seno);
+            for (int b = 0; b < 2; ++b) {
+                const Eigen::MatrixXd axial = barra[b].getSolicitacionAxial(0, 2);
+                EXPECT_NEAR(axial(1, 0), N, 1e-9 * std::abs(N)) << "barra " << b;
+                EXPECT_NEAR(axial(1, 1), N, 1e-9 * std::abs(N)) << "barra " << b;
+            }
+            EXPECT_NEAR(nudo[0].getReaccionY(0), P / 2, 1e-9 * P);
+            EXPECT_NEAR(nudo[0].getReaccionX(0), -N * k.semiluz / std::hypot(k.semiluz, k.flecha),
+                        1e-9 * std::abs(N));
+        }
+    }
+}

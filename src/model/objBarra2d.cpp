@@ -5,6 +5,36 @@
 #include <iostream>
 #include <utility>
 
+namespace {
+
+// Through arccos(dx/L) the sine of a member at an angle θ from the X axis
+// carries the rounding of dx/L multiplied by cot²θ: at θ = 1e-6 all but four
+// digits are lost, and a slope under 1e-8 makes it zero. A member shallower
+// than this slope (where that factor exceeds 2^20) takes its direction
+// cosines from its coordinates instead.
+constexpr double pendienteRasante = 1.0 / 1024.0;
+
+// An exactly horizontal member is not one: the arccosine gives it c = ±1
+// exactly.
+bool esRasante(double dx, double dy)
+{
+    return 0.0 < std::abs(dy) && std::abs(dy) < pendienteRasante * std::abs(dx);
+}
+
+// Every other member's direction is the cosine and sine of this angle, exact
+// there to a few units in the last place and what its results have always
+// been computed with. A member of zero length has no direction; 0 keeps T
+// finite, and its stiffness refuses it with its own line. The cosine is
+// clamped because rounding can put |dx| / L a hair above 1.
+double anguloPorArcoCoseno(double dx, double dy, double L)
+{
+    const double coseno = L > 0.0 ? std::clamp(dx / L, -1.0, 1.0) : 1.0;
+    const double a = std::acos(coseno);
+    return dy < 0.0 ? -a : a;
+}
+
+}  // namespace
+
 void objBarra2d::resetFlags() { std::fill(std::begin(flagsBarra), std::end(flagsBarra), 0); }
 
 void objBarra2d::setNumeroDeBarra(int numero)
@@ -123,13 +153,17 @@ double objBarra2d::getAngulo()
         return 0.0;
     }
     flagsBarra[flagAngulo] = 1;
-    // A member of zero length has no direction; 0 keeps T finite, and its
-    // stiffness refuses it with its own line. The cosine is clamped because
-    // rounding can put |dx| / L a hair above 1.
-    const double coseno = longitud > 0.0 ? std::clamp((xf - xi) / longitud, -1.0, 1.0) : 1.0;
-    angulo = std::acos(coseno);
-    if (yf - yi < 0.0) {
-        angulo = -angulo;
+    const double dx = xf - xi;
+    const double dy = yf - yi;
+    // dy + 0.0 turns a -0 into +0: a member along -X has π, not -π.
+    angulo = std::atan2(dy + 0.0, dx);
+    if (esRasante(dx, dy)) {
+        cosenoDirector = dx / longitud;
+        senoDirector = dy / longitud;
+    } else {
+        const double a = anguloPorArcoCoseno(dx, dy, longitud);
+        cosenoDirector = std::cos(a);
+        senoDirector = std::sin(a);
     }
     return angulo;
 }
@@ -139,8 +173,8 @@ Eigen::MatrixXd objBarra2d::getT()
     T.setZero(6, 6);
     if (flagsBarra[flagAngulo] == 1) {
         flagsBarra[flagT] = 1;
-        const double c = std::cos(angulo);
-        const double s = std::sin(angulo);
+        const double c = cosenoDirector;
+        const double s = senoDirector;
         for (int extremo = 0; extremo < 6; extremo += 3) {
             T(extremo, extremo) = c;
             T(extremo, extremo + 1) = s;

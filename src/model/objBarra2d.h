@@ -134,6 +134,10 @@ private:
     Eigen::MatrixXd constantesIntegracion;
     double longitud = 0.0;
     double angulo = 0.0;
+    // Direction cosines of the member axis, formed with the angle (slot 7):
+    // what T, the loads given in global axes and the deflected shape use.
+    double cosenoDirector = 1.0;
+    double senoDirector = 0.0;
     Eigen::VectorXi gdl;
     Eigen::MatrixXd T;
     Eigen::MatrixXd kLocal;

@@ -49,8 +49,8 @@ void objBarra2d::setCargaGlobal(std::string caso, double w1, double w2, double d
     casosCargaGlobal.push_back(std::move(caso));
     const double nx = dx / norma;
     const double ny = dy / norma;
-    const double c = std::cos(angulo);
-    const double s = std::sin(angulo);
+    const double c = cosenoDirector;
+    const double s = senoDirector;
     const double alongX = c * nx + s * ny;
     const double alongY = -s * nx + c * ny;
     agregarFila(cargasDistribuidasGlobales,

@@ -69,6 +69,21 @@ std::pair<double, double> raicesCuadraticas(double a, double b, double k)
 
 bool estrictamenteDentro(double x, double L) { return 0.0 < x && x < L; }
 
+// Two moments within this share of the larger are the same design moment to
+// every digit the report and the labels show, and rounding alone would
+// choose between them.
+constexpr double empateDeMomentos = 1e-9;
+
+// Of two zeros of the shear inside the member, the one of the design moment:
+// where |M| is larger, (-b - √D)/(2a) where both are equal (an antisymmetric
+// load on a fixed-fixed member).
+double ceroDelMomentoDeDiseno(const Eigen::VectorXd& k, double r1, double r2)
+{
+    const double m1 = std::abs(momento(k, r1));
+    const double m2 = std::abs(momento(k, r2));
+    return m1 - m2 > empateDeMomentos * m1 ? r1 : r2;
+}
+
 // A member whose length has a binary exponent within ±10 is solved as it
 // stands: the columns L³/6 and 1 of its curve's system lie within 1e10 of
 // each other, far from the pivoting threshold, and scaling would only move
@@ -188,8 +203,8 @@ Eigen::MatrixXd objBarra2d::getSolicitacionMomento(int c, int n)
     return tablaDe(x, x.unaryExpr([&k](double xs) { return momento(k, xs); }));
 }
 
-// Roots of V(x) = a·x² + b·x + k strictly inside the member; of two inside,
-// (-b - √D)/(2a) is kept.
+// Roots of V(x) = a·x² + b·x + k strictly inside the member; of two, the
+// one of the design moment.
 double objBarra2d::getXvcero(int c)
 {
     const Eigen::VectorXd k = columnaDeExtremos(constantesIntegracion, c);
@@ -202,11 +217,14 @@ double objBarra2d::getXvcero(int c)
         raices.first = -k(2) / b;
     }
     const auto [r1, r2] = raices;
+    const bool dentro1 = estrictamenteDentro(r1, longitud);
+    const bool dentro2 = estrictamenteDentro(r2, longitud);
     xvcero = -1.0;
-    if (estrictamenteDentro(r1, longitud)) {
+    if (dentro1 && dentro2) {
+        xvcero = ceroDelMomentoDeDiseno(k, r1, r2);
+    } else if (dentro1) {
         xvcero = r1;
-    }
-    if (estrictamenteDentro(r2, longitud)) {
+    } else if (dentro2) {
         xvcero = r2;
     }
     return xvcero;
@@ -237,8 +255,8 @@ Eigen::MatrixXd objBarra2d::getBarraDeformada(int c, int n, double s)
             : Eigen::RowVectorXd((u(1) + (u(4) - u(1)) * fraccion.array()).matrix());
     const Eigen::RowVectorXd a = x + (u(3) - u(0)) * s * fraccion;
     const Eigen::RowVectorXd b = (w.array() - w(0)).matrix() * s;
-    const double cosA = std::cos(angulo);
-    const double senA = std::sin(angulo);
+    const double cosA = cosenoDirector;
+    const double senA = senoDirector;
     const double gX = coeficiente(desplazamientosGlobales, 0, c);
     const double gY = coeficiente(desplazamientosGlobales, 1, c);
     Eigen::MatrixXd puntos(2, x.size());
