@@ -5,8 +5,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/instalar-dependencias.sh
 bash scripts/compilar.sh
-# Every source also cross-compiles for Windows.
+# The Windows program is built and run under wine beside the Linux one.
 bash scripts/windows.sh
+bash tests/conXvfb.sh bash tests/e2e/windows.sh build-windows/trelvik2d.exe build/trelvik2d
 ctest --test-dir build --output-on-failure -j "$(nproc)"
 bash scripts/sanitizar.sh
 bash scripts/fuzz.sh 120
