@@ -23,8 +23,10 @@ if [ ! -f "$prefijoHecho" ]; then
     touch "$prefijoHecho"
 fi
 
-# The wine server of this prefix ends with the script, so that the next run
-# starts one on its own X server.
+# One wine server of this prefix serves every run, which would start its
+# own otherwise; it ends with the script, so that the next one starts it on
+# its own X server.
+wineserver --persistent
 terminarConWine() {
     terminar
     wineserver --kill 2>/dev/null || true
@@ -123,30 +125,39 @@ consolasIguales() {
     diff "$1" <(tr -d '\r' <"$2") >&2
 }
 
+# A new folder of the work directory named first, with the model named
+# second as modelo.txt; it becomes the one the programs run in.
+prepararCarpeta() {
+    carpeta="$trabajo/$1"
+    rm -rf "$carpeta"
+    mkdir "$carpeta"
+    cp "$2" "$carpeta/modelo.txt"
+}
+
 for modelo in "$fixturas"/../../examples/*.txt "$fixturas"/portico.txt "$fixturas"/nudosNumerados.txt \
     "$fixturas"/malos/porticoMecanismo.txt "$fixturas"/malos/valorInvalido.txt; do
-    for sistema in linux windows; do
-        carpeta="$trabajo/$sistema"
-        rm -rf "$carpeta"
-        mkdir "$carpeta"
-        cp "$modelo" "$carpeta/modelo.txt"
-        if [ "$sistema" = linux ]; then
-            correr "$linux"
-        else
-            correr "$windows" wine
-        fi
-    done
+    prepararCarpeta linux "$modelo"
+    correr "$linux"
+    prepararCarpeta windows "$modelo"
+    correr "$windows" wine
     modelo="$(basename "$modelo")"
     grep -q . "$trabajo/linux/consola.txt" || fallar "$modelo: el programa de Linux no escribió nada"
     mismoArchivo consola.txt "la consola" consolasIguales
     mismoArchivo resultados.txt "el reporte" reportesConcuerdan
 done
 
+# --- A console: script gives wine a terminal, which wine makes the
+# program's console, and copies what the terminal shows, in UTF-8, to the
+# program's output; with the console's control sequences and blanks left
+# out, the accents of a line show as they are. ---
+prepararCarpeta consola "$fixturas/../../examples/voladizo.txt"
+correr "$windows" bash -c 'exec env LC_ALL=C.UTF-8 script -qfec "wine $(printf "%q " "$@")" /dev/null' enConsola
+lineaVisible="Nosecalcularáelpesopropiodelaestructura"
+grep -qF "$lineaVisible" <(sed 's/\x1b\[[0-9;?]*[a-zA-Z]//g; s/ //g' "$carpeta/consola.txt") ||
+    fallar "la consola de Windows no muestra la línea con su acento: $lineaVisible"
+
 # --- The window: commands, F5 and Esc. ---
-carpeta="$trabajo/windows"
-rm -rf "$carpeta"
-mkdir "$carpeta"
-cp "$fixturas/portico.txt" "$carpeta/modelo.txt"
+prepararCarpeta windows "$fixturas/portico.txt"
 binario="$windows"
 lanzador=(wine)
 arrancar "$carpeta"
