@@ -2,7 +2,8 @@
 # The Windows program under wine, beside the Linux one: on every example and
 # a few of these models the report agrees line by line and the console lines
 # are the same; in the window typed commands draw the moment diagram of a
-# combination, F5 re-reads the file and Esc ends it with status 0.
+# combination, F5 re-reads the file and Esc ends it with status 0; on a
+# console the accents of its lines show.
 # Usage: windows.sh TRELVIK2D.EXE TRELVIK2D (the Linux program)
 source "$(dirname "$0")/comun.sh"
 
@@ -15,6 +16,8 @@ windows="$binario"
 export WINEPREFIX
 WINEPREFIX="$(dirname "$windows")/wine"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# A wine server of this prefix that a killed run left behind is ended.
+wineserver --kill 2>/dev/null || true
 prefijoHecho="$WINEPREFIX/hecho"
 if [ ! -f "$prefijoHecho" ]; then
     rm -rf "$WINEPREFIX"
