@@ -10,8 +10,9 @@ bash scripts/instalar-dependencias.sh
 find src tests bench fuzz -type f \( -name '*.cpp' -o -name '*.h' \) -print0 |
     xargs -0 clang-format --dry-run -Werror
 bash scripts/compilar.sh
-# Every source also cross-compiles for Windows.
+# The Windows program is built and run under wine beside the Linux one.
 bash scripts/windows.sh
+bash tests/conXvfb.sh bash tests/e2e/windows.sh build-windows/trelvik2d.exe build/trelvik2d
 ctest --test-dir build --output-on-failure -j "$(nproc)"
 bash scripts/sanitizar.sh
 bash scripts/fuzz.sh 120

@@ -1,27 +1,37 @@
 #!/bin/bash
-# Cross-compiles every source under src/ for Windows with Debian's mingw-w64
-# through the project's own CMake build, in build-windows/, with the
-# warnings treated as errors: the core library (all but main) and the
-# program's entry with main. Eigen is header-only, so Debian's headers
-# serve. The viewer is compiled against freeglut's headers from Debian's
-# package, which alone are put on the path, so that the GL/gl.h and GL/glu.h
-# they include are mingw's own. Debian has no Windows build of freeglut, so
-# the program is not linked and the library is only named for CMake to find;
-# README.md tells how to build the program on Windows.
+# Builds the Windows program, build-windows/trelvik2d.exe, with Debian's
+# mingw-w64 through the project's own CMake build, with the warnings treated
+# as errors. Debian has no Windows build of freeglut: it is compiled once, as
+# a static library, from Debian's own source package (apt-get source, which
+# needs a deb-src entry: scripts/instalar-dependencias.sh adds one), and a
+# second run reuses it. Eigen is header-only, so Debian's headers serve. The
+# tests, which need POSIX calls and Xvfb, are not built; tests/e2e/windows.sh
+# runs the program under wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-salida=build-windows
-glut="$(pwd)/$salida/glut"
-mkdir -p "$glut/GL"
-ln -sf /usr/include/GL/freeglut*.h /usr/include/GL/glut.h "$glut/GL/"
+salida="$(pwd)/build-windows"
+freeglut="$salida/freeglut"
+mingw=(-DCMAKE_SYSTEM_NAME=Windows -DCMAKE_FIND_ROOT_PATH=/usr/x86_64-w64-mingw32 -DCMAKE_BUILD_TYPE=Release)
 
-# The Makefile generator builds a single object, here main's, by its name.
-cmake -S . -B "$salida" -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=Release \
-      -DCMAKE_SYSTEM_NAME=Windows -DCMAKE_CXX_COMPILER=x86_64-w64-mingw32-g++-posix \
-      -DCMAKE_FIND_ROOT_PATH=/usr/x86_64-w64-mingw32 -DCMAKE_CXX_FLAGS=-Werror \
-      -DTRELVIK2D_PRUEBAS=OFF -DTRELVIK2D_BENCH=OFF \
+# The header the program includes, glut.h, is copied last, since freeglut's
+# install step leaves it out: its presence says the library is whole.
+if [ ! -f "$freeglut/include/GL/glut.h" ]; then
+    rm -rf "$salida/freeglut-fuente" "$salida/freeglut-obra" "$freeglut"
+    mkdir -p "$salida/freeglut-fuente"
+    (cd "$salida/freeglut-fuente" && apt-get source -q freeglut >/dev/null)
+    fuente="$(echo "$salida"/freeglut-fuente/freeglut-*/)"
+    cmake -S "$fuente" -B "$salida/freeglut-obra" "${mingw[@]}" \
+          -DCMAKE_C_COMPILER=x86_64-w64-mingw32-gcc-posix -DCMAKE_RC_COMPILER=x86_64-w64-mingw32-windres \
+          -DFREEGLUT_BUILD_STATIC_LIBS=ON -DFREEGLUT_BUILD_SHARED_LIBS=OFF -DFREEGLUT_BUILD_DEMOS=OFF \
+          -DCMAKE_INSTALL_PREFIX="$freeglut" >/dev/null
+    cmake --build "$salida/freeglut-obra" -j "$(nproc)" >/dev/null
+    cmake --install "$salida/freeglut-obra" >/dev/null
+    cp "$fuente/include/GL/glut.h" "$freeglut/include/GL/"
+fi
+
+cmake -S . -B "$salida" "${mingw[@]}" -DCMAKE_CXX_COMPILER=x86_64-w64-mingw32-g++-posix \
+      -DCMAKE_CXX_FLAGS=-Werror -DTRELVIK2D_PRUEBAS=OFF -DTRELVIK2D_BENCH=OFF \
       -DEigen3_DIR=/usr/share/eigen3/cmake \
-      -DGLUT_INCLUDE_DIR="$glut" -DGLUT_glut_LIBRARY_RELEASE:STRING=freeglut
-cmake --build "$salida" -j "$(nproc)" --target trelvik2dNucleo
-cmake --build "$salida" --target src/trelvik2d.cpp.obj
+      -DGLUT_INCLUDE_DIR="$freeglut/include" -DGLUT_glut_LIBRARY_RELEASE="$freeglut/lib/libfreeglut_static.a"
+cmake --build "$salida" -j "$(nproc)" --target trelvik2d

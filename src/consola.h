@@ -1,7 +1,11 @@
-// The platform-dependent steps of start-up: clearing the console, and how a
-// write past the file-size limit ends.
+// The platform-dependent steps of start-up: the console's character set,
+// clearing the console, and how a write past the file-size limit ends.
 #ifndef TRELVIK2D_CONSOLA_H
 #define TRELVIK2D_CONSOLA_H
+
+// The console lines are written in UTF-8; a Windows console shows them so
+// only once told, instead of in its own code page.
+void escribirConsolaEnUtf8();
 
 void limpiarConsola();
 

@@ -55,6 +55,7 @@ int main(int argc, char** argv)
     try {
         ignorarSenalDeLimiteDeArchivo();
         nombreArchivo = argc > 1 ? argv[1] : "ingresoDatos.txt";
+        escribirConsolaEnUtf8();
         limpiarConsola();
         leerYAnalizarArchivo();
         funcionPlot(argc, argv);

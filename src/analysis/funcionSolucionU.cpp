@@ -285,6 +285,11 @@ void numerarLibres(Rigideces& rigideces)
 }
 
 using Extendido = long double;
+// Where long double is no wider than double (MSVC), the refinement would
+// sum in the very precision whose loss it exists to undo.
+static_assert(std::numeric_limits<Extendido>::digits > std::numeric_limits<double>::digits,
+              "long double no es más ancho que double: el refinamiento de la solución necesita "
+              "precisión extendida; en Windows compile con MinGW-w64 (GCC o Clang), no con MSVC");
 using MatrizExtendida = Eigen::Matrix<Extendido, Eigen::Dynamic, Eigen::Dynamic>;
 
 // The rows of the free directions (positions in gdlLibres) at the six ends
