@@ -8,5 +8,7 @@ bash scripts/compilar.sh
 # Every source also cross-compiles for Windows.
 bash scripts/windows.sh
 ctest --test-dir build --output-on-failure -j "$(nproc)"
+# The reading stays linear in the size of the file.
+bash scripts/medirLectura.sh
 bash scripts/sanitizar.sh
 bash scripts/fuzz.sh 120
