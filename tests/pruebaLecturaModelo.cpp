@@ -502,6 +502,11 @@ TEST(LecturaModelo, EntradaErronea)
         {base + "combo: A\xe2\x80\xae"
                 "B",
          "Error: el combo A\\xe2\\x80\\xaeB no tiene ningún par de factor y caso de carga"},
+        // A no-break space between two numbers looks like a blank and is none.
+        {base + "puntual: Q 0 -10\xc2\xa0"
+                "0 2",
+         "Error: faltan datos en el bloque puntual: Q: tiene 1 de sus 3 números fijos; la lectura se detuvo "
+         "en el valor -10\\xc2\\xa00"},
         {base + "combo: " + std::string(61, 'C'),
          "Error: el combo " + std::string(60, 'C') + "… no tiene ningún par de factor y caso de carga"},
     };
@@ -512,6 +517,50 @@ TEST(LecturaModelo, EntradaErronea)
         EXPECT_FALSE(modeloAdmitido);
         EXPECT_EQ(static_cast<size_t>(noNudos), nudo.size());
         EXPECT_EQ(static_cast<size_t>(noBarras), barra.size());
+    }
+}
+
+// Two nodes at one point that no member joins are two separate structures:
+// a warning names both and the point, once for each node after the first
+// there. A member that joins them has its error instead, and a table read
+// wrong is not checked.
+TEST(LecturaModelo, NudosEnUnMismoPunto)
+{
+    struct Caso {
+        std::string nudos;
+        std::string barras;
+        std::vector<std::string> lineas;
+    };
+    const std::string resto = " seccionGenerica: S 1 1 1 0 10 20 apoyo: 1 1 1 1 3 puntual: P 0 -1 0 2 "
+                              "combo: C 1 P";
+    const std::string dosVoladizos = "barras: 10 1 2 20 4 3";
+    const std::string aviso24 =
+        "Advertencia: los nudos 2 y 4 están en el mismo punto (4, 0) y ninguna barra los une";
+    const Caso casos[] = {
+        {"nudos: 1 0 0 2 4 0 3 8 0 4 4 0", dosVoladizos, {aviso24}},
+        {"nudos: 1 0 0 2 4 0 3 8 0 4 4 -0", dosVoladizos, {aviso24}},
+        {"nudos: 1 0 0 2 4 0 3 8 0 4 4 0 5 4 0",
+         dosVoladizos + " 30 1 5 seccionGenerica: T 1 1 1 0 30",
+         {aviso24, "Advertencia: los nudos 2 y 5 están en el mismo punto (4, 0) y ninguna barra los une"}},
+        {"nudos: 1 0 0 7 2.5 -1e-3 3 8 0 2 2.5 -1e-3",
+         "barras: 10 1 7 20 2 3",
+         {"Advertencia: los nudos 7 y 2 están en el mismo punto (2.5, -0.001) y ninguna barra los une"}},
+        {"nudos: 1 0 0 2 4 0 3 8 0 4 4.000001 0", dosVoladizos, {}},
+        {"nudos: 1 0 0 2 4 0 3 8 0 4 4 0",
+         dosVoladizos + " 30 4 2 seccionGenerica: T 1 1 1 0 30",
+         {"Error: la barra 30 tiene longitud nula (nudos 4 y 2)"}},
+        {"nudos: 1 0 0 2 4 0 3 8 0 2 4 0",
+         "barras: 10 1 2 20 2 3",
+         {"Error: el número de nudo 2 se repite en la tabla nudos:"}},
+        {"nudos: 1 0 0 2 4 0 3 8 0 4 4 0",
+         dosVoladizos + " 20 2 3",
+         {"Error: el número de barra 20 se repite en la tabla barras:"}},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nudos + " " + c.barras);
+        const std::string salida = leerTexto(c.nudos + " " + c.barras + resto);
+        EXPECT_EQ(lineasDeFalla(salida), c.lineas) << salida;
+        EXPECT_EQ(modeloAdmitido, c.lineas.empty() || c.lineas[0].rfind("Advertencia", 0) == 0);
     }
 }
 
@@ -990,6 +1039,10 @@ TEST(Arranque, CadaArchivoDefectuosoDaSuUnicaLinea)
         {"comboSinCargas.txt", "Advertencia: el combo D nombra el caso de carga p, que ninguna carga usa",
          true},
         {"marcaDeOrden.txt", "", true},
+        {"espacioDuro.txt",
+         "Faltan datos para completar la matriz nudos: la lectura se detuvo en el valor 6\\xc2\\xa00", false},
+        {"nudosSinUnir.txt",
+         "Advertencia: los nudos 2 y 4 están en el mismo punto (4, 0) y ninguna barra los une", true},
     };
     const std::filesystem::path malos = std::filesystem::absolute("e2e/malos");
     const TrabajoEnCarpetaTemporal trabajo;

@@ -101,7 +101,8 @@ TEST(LeerArchivo, TablaDeTokens)
     }
 }
 
-// Control bytes, bytes that are no UTF-8 and C1 controls show as \xHH; a
+// Control bytes, bytes that are no UTF-8, C1 controls and the no-break
+// space show as \xHH; a
 // token is cut after 60 bytes, never inside a character.
 TEST(LeerArchivo, TokensVisiblesEnLaConsola)
 {
@@ -141,6 +142,12 @@ TEST(LeerArchivo, TokensVisiblesEnLaConsola)
          "C\xe2\x81\xa9",
          "\\xe2\\x81\\xa6C\\xe2\\x81\\xa9"},
         {"\xe2\x80\xaf\xe2\x81\xaa", "\xe2\x80\xaf\xe2\x81\xaa"},
+        // A no-break space looks like a blank and is none; the letter after
+        // it, U+00A1, passes.
+        {"3\xc2\xa0"
+         "0",
+         "3\\xc2\\xa00"},
+        {"\xc2\xa1Ojo!", "\xc2\xa1Ojo!"},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.token);

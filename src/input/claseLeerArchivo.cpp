@@ -211,7 +211,8 @@ bool esControlDeDireccion(unsigned char b1, unsigned char b2, unsigned char b3)
 // that starts no valid sequence. ASCII lies below 0x80, its controls below
 // 0x20 and at 0x7f; a lead byte from 0xc2 to 0xf4 tells the length of its
 // sequence, whose other bytes are 10xxxxxx; C2 80 to C2 9F encode the C1
-// controls.
+// controls, and C2 A0 the no-break space, which looks like a blank and is
+// none.
 size_t largoImprimible(std::string_view t, size_t i)
 {
     const auto byte = [&](size_t j) { return static_cast<unsigned char>(t[j]); };
@@ -228,9 +229,9 @@ size_t largoImprimible(std::string_view t, size_t i)
             return 0;
         }
     }
-    const bool controlC1 = b == 0xc2 && byte(i + 1) < 0xa0;
+    const bool controlC1OEspacioDuro = b == 0xc2 && byte(i + 1) <= 0xa0;
     const bool direccion = largo == 3 && esControlDeDireccion(b, byte(i + 1), byte(i + 2));
-    return controlC1 || direccion ? 0 : largo;
+    return controlC1OEspacioDuro || direccion ? 0 : largo;
 }
 
 }  // namespace
