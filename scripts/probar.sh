@@ -14,5 +14,7 @@ bash scripts/compilar.sh
 bash scripts/windows.sh
 bash tests/conXvfb.sh bash tests/e2e/windows.sh build-windows/trelvik2d.exe build/trelvik2d
 ctest --test-dir build --output-on-failure -j "$(nproc)"
+# The reading stays linear in the size of the file.
+bash scripts/medirLectura.sh
 bash scripts/sanitizar.sh
 bash scripts/fuzz.sh 120

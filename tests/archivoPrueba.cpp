@@ -6,6 +6,9 @@
 #include <stdexcept>
 #include <system_error>
 
+#include <sys/inotify.h>
+#include <unistd.h>
+
 CarpetaTemporal::CarpetaTemporal()
 {
     std::string plantilla = (std::filesystem::temp_directory_path() / "trelvik2dPruebaXXXXXX").string();
@@ -63,4 +66,30 @@ std::string archivoTemporal(const std::string& contenido)
     const std::string ruta = rutaTemporal("archivo" + std::to_string(++contador) + ".txt");
     escribirArchivo(ruta, contenido);
     return ruta;
+}
+
+VigiaDeArchivo::VigiaDeArchivo(const std::string& ruta) : descriptor(inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
+{
+    if (descriptor < 0 ||
+        inotify_add_watch(descriptor, ruta.c_str(), IN_CLOSE_WRITE | IN_CLOSE_NOWRITE) < 0) {
+        throw std::runtime_error("cannot watch " + ruta);
+    }
+}
+
+VigiaDeArchivo::~VigiaDeArchivo() { close(descriptor); }
+
+Cierres VigiaDeArchivo::getCierres()
+{
+    Cierres vistos;
+    alignas(inotify_event) char eventos[4096];
+    ssize_t leidos = 0;
+    while ((leidos = read(descriptor, eventos, sizeof eventos)) > 0) {
+        for (ssize_t i = 0; i < leidos;) {
+            const auto* evento = reinterpret_cast<const inotify_event*>(eventos + i);
+            vistos.conEscritura += (evento->mask & IN_CLOSE_WRITE) != 0 ? 1 : 0;
+            vistos.sinEscritura += (evento->mask & IN_CLOSE_NOWRITE) != 0 ? 1 : 0;
+            i += static_cast<ssize_t>(sizeof(inotify_event) + evento->len);
+        }
+    }
+    return vistos;
 }

@@ -50,4 +50,28 @@ std::string leerArchivo(const std::string& ruta);
 // returns its path.
 std::string archivoTemporal(const std::string& contenido);
 
+// How often a watched file was closed: after an open for writing, and after
+// an open that was not.
+struct Cierres {
+    int conEscritura = 0;
+    int sinEscritura = 0;
+};
+
+// Watches a file through inotify, which tells at each close whether the
+// descriptor had been opened for writing, also for root, whom permissions do
+// not stop. The event is queued before close returns, so no wait is needed.
+class VigiaDeArchivo {
+public:
+    explicit VigiaDeArchivo(const std::string& ruta);
+    ~VigiaDeArchivo();
+    VigiaDeArchivo(const VigiaDeArchivo&) = delete;
+    VigiaDeArchivo& operator=(const VigiaDeArchivo&) = delete;
+
+    // The closes seen since the last call.
+    Cierres getCierres();
+
+private:
+    int descriptor;
+};
+
 #endif

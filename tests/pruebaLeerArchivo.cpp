@@ -8,9 +8,6 @@
 #include <string>
 #include <vector>
 
-#include <sys/inotify.h>
-#include <unistd.h>
-
 #include "archivoPrueba.h"
 #include "input/claseLeerArchivo.h"
 #include "salidaPrueba.h"
@@ -34,7 +31,7 @@ TEST(LeerArchivo, TablaDeTokens)
     struct Caso {
         std::string token;
         bool esNumero;
-        double real;  // as the value of a single-number tag; X: not a number, R: out of range
+        double real;    // as the value of a single-number tag; X: not a number, R: out of range
         double entero;  // the same, and F: a number with a fraction
     };
     const double X = NAN;
@@ -85,8 +82,8 @@ TEST(LeerArchivo, TablaDeTokens)
         const auto lineaError = [&](double valor, const std::string& rango) {
             const std::string inicio = "Error: el valor " + c.token + " de la etiqueta v: ";
             const std::string motivo = std::isnan(valor) ? "no es un número válido"
-                                       : valor < 0   ? "no es un número entero"
-                                                     : "está fuera del rango " + rango;
+                                       : valor < 0       ? "no es un número entero"
+                                                         : "está fuera del rango " + rango;
             return inicio + motivo + "\n";
         };
         EXPECT_EQ(real, falla(c.real) ? -1.0 : c.real);
@@ -104,7 +101,8 @@ TEST(LeerArchivo, TablaDeTokens)
     }
 }
 
-// Control bytes, bytes that are no UTF-8 and C1 controls show as \xHH; a
+// Control bytes, bytes that are no UTF-8, C1 controls and the no-break
+// space show as \xHH; a
 // token is cut after 60 bytes, never inside a character.
 TEST(LeerArchivo, TokensVisiblesEnLaConsola)
 {
@@ -136,9 +134,20 @@ TEST(LeerArchivo, TokensVisiblesEnLaConsola)
         // Direction controls would turn the rest of the line around: U+202A,
         // U+202E, U+2066 and U+2069 are made visible; U+202F and U+206A, next
         // to them, pass.
-        {"\xe2\x80\xaa" "A\xe2\x80\xae" "B", "\\xe2\\x80\\xaaA\\xe2\\x80\\xaeB"},
-        {"\xe2\x81\xa6" "C\xe2\x81\xa9", "\\xe2\\x81\\xa6C\\xe2\\x81\\xa9"},
+        {"\xe2\x80\xaa"
+         "A\xe2\x80\xae"
+         "B",
+         "\\xe2\\x80\\xaaA\\xe2\\x80\\xaeB"},
+        {"\xe2\x81\xa6"
+         "C\xe2\x81\xa9",
+         "\\xe2\\x81\\xa6C\\xe2\\x81\\xa9"},
         {"\xe2\x80\xaf\xe2\x81\xaa", "\xe2\x80\xaf\xe2\x81\xaa"},
+        // A no-break space looks like a blank and is none; the letter after
+        // it, U+00A1, passes.
+        {"3\xc2\xa0"
+         "0",
+         "3\\xc2\\xa00"},
+        {"\xc2\xa1Ojo!", "\xc2\xa1Ojo!"},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.token);
@@ -460,47 +469,18 @@ TEST(LeerArchivo, UnArchivoVacioSeLee)
     EXPECT_EQ(lector.getNoEtiquetas("nudos:"), 0);
 }
 
-namespace {
-
-// What inotify saw closed since the last call: descriptors opened for
-// writing and descriptors that were not.
-struct cierres {
-    int conEscritura = 0;
-    int sinEscritura = 0;
-};
-
-cierres cierresVistos(int vigia)
-{
-    cierres vistos;
-    alignas(inotify_event) char eventos[4096];
-    ssize_t leidos = 0;
-    while ((leidos = read(vigia, eventos, sizeof eventos)) > 0) {
-        for (ssize_t i = 0; i < leidos;) {
-            const auto* evento = reinterpret_cast<const inotify_event*>(eventos + i);
-            vistos.conEscritura += (evento->mask & IN_CLOSE_WRITE) != 0 ? 1 : 0;
-            vistos.sinEscritura += (evento->mask & IN_CLOSE_NOWRITE) != 0 ? 1 : 0;
-            i += static_cast<ssize_t>(sizeof(inotify_event) + evento->len);
-        }
-    }
-    return vistos;
-}
-
-}  // namespace
-
-// The input file is only read: it needs no write permission, and no query
-// opens it for writing. Root, as CI runs, may open for writing whatever the
-// permissions say, so the kernel is asked as well: inotify tells at each
-// close whether the descriptor had been opened for writing, for root too.
-// The event is queued before close returns, so no wait is needed.
-TEST(LeerArchivo, UnArchivoDeSoloLecturaSeLee)
+// The input file is only read, and once: setting the path reads it without
+// opening it for writing, and no query opens it again.
+TEST(LeerArchivo, UnArchivoDeSoloLecturaSeLeeUnaVez)
 {
     const std::filesystem::path ruta = archivoTemporal("nudos: 1 0 0 combo: C 1 P precision: 2 escalaM: 0.5");
     std::filesystem::permissions(ruta, std::filesystem::perms::owner_read);
-    const int vigia = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    ASSERT_GE(vigia, 0);
-    ASSERT_GE(inotify_add_watch(vigia, ruta.c_str(), IN_CLOSE_WRITE | IN_CLOSE_NOWRITE), 0);
+    VigiaDeArchivo vigia(ruta.string());
     claseLeerArchivo lector;
     lector.setNombreArchivo(ruta.string());
+    const Cierres alLeer = vigia.getCierres();
+    EXPECT_EQ(alLeer.conEscritura, 0);
+    EXPECT_EQ(alLeer.sinEscritura, 1);
     struct Consulta {
         const char* nombre;
         std::function<void()> hacer;
@@ -522,14 +502,35 @@ TEST(LeerArchivo, UnArchivoDeSoloLecturaSeLee)
     for (const Consulta& c : consultas) {
         SCOPED_TRACE(c.nombre);
         c.hacer();
-        const cierres vistos = cierresVistos(vigia);
-        EXPECT_EQ(vistos.conEscritura, 0);
-        EXPECT_GT(vistos.sinEscritura, 0);
+        const Cierres vistos = vigia.getCierres();
+        EXPECT_EQ(vistos.conEscritura + vistos.sinEscritura, 0);
     }
     EXPECT_TRUE(lector.getLecturaSinErrores());
-    close(vigia);
     std::filesystem::permissions(ruta, std::filesystem::perms::owner_all);
     std::filesystem::remove(ruta);
+}
+
+// Every query answers from the copy read with the path: a file saved again,
+// or removed, meanwhile changes nothing of the answers; a new reader sees
+// the edit.
+TEST(LeerArchivo, LasConsultasRespondenDeLaCopia)
+{
+    const std::string ruta = archivoTemporal("nudos: 1 0 0 2 4 0 combo: C 1 P");
+    claseLeerArchivo lector;
+    lector.setNombreArchivo(ruta);
+    EXPECT_EQ(lector.getNoEtiquetas("combo:"), 1);
+    escribirArchivo(ruta, "nudos: 1 0 0 combo: A 1 P combo: B 2 Q");
+    EXPECT_EQ(lector.getMatriz("nudos:", 3).rows(), 2);
+    EXPECT_EQ(lector.getNoEtiquetas("combo:"), 1);
+    EXPECT_EQ(lector.getString("combo:", 1), "C");
+
+    claseLeerArchivo editado;
+    editado.setNombreArchivo(ruta);
+    std::filesystem::remove(ruta);
+    EXPECT_TRUE(lector.archivoLegible());
+    EXPECT_TRUE(editado.archivoLegible());
+    EXPECT_EQ(editado.getMatriz("nudos:", 3).rows(), 1);
+    EXPECT_EQ(editado.getNombresDeFactores("combo:", 2, 1), std::vector<std::string>{"Q"});
 }
 
 // Several MB in a few blocks: tokens cut by a block boundary are whole, and

@@ -5,7 +5,6 @@
 #include <climits>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -15,7 +14,7 @@
 
 namespace {
 
-// Large blocks keep a scan's cost near the cost of reading the file once.
+// The file is read in large blocks.
 constexpr size_t tamanoBloque = 1 << 16;
 
 // Some editors open a UTF-8 file with its byte order mark; it is no token.
@@ -45,56 +44,39 @@ bool esTokenNumero(std::string_view token)
 // Tags, of the format or misspelt, are the tokens that end in ':'.
 bool pareceEtiqueta(std::string_view token) { return !token.empty() && token.back() == ':'; }
 
-size_t largoDeMarca(const char* p, size_t leidos)
+size_t largoDeMarca(std::string_view texto)
 {
-    const bool marca = leidos >= largoMarcaDeOrden && std::memcmp(p, marcaDeOrden, largoMarcaDeOrden) == 0;
-    return marca ? largoMarcaDeOrden : 0;
+    return texto.substr(0, largoMarcaDeOrden) == marcaDeOrden ? largoMarcaDeOrden : 0;
 }
 
-// Calls alToken for every token of the file in order; false when the file
-// cannot be opened or a read fails.
-template <class F>
-bool recorrerTokens(const std::string& ruta, F& alToken)
+// Appends the whole file to destino; false when it cannot be opened or a
+// read fails.
+bool leerTodo(const std::string& ruta, std::string& destino)
 {
     archivoAbierto archivo = abrir(ruta);
     if (!archivo) {
         return false;
     }
     std::vector<char> bloque(tamanoBloque);
-    std::string pendiente;  // a token that a block boundary cut
     size_t leidos = 0;
-    bool primerBloque = true;
     while ((leidos = std::fread(bloque.data(), 1, bloque.size(), archivo.get())) > 0) {
-        const char* p = bloque.data();
-        const char* const fin = p + leidos;
-        if (primerBloque) {
-            p += largoDeMarca(p, leidos);
-            primerBloque = false;
-        }
-        while (p < fin) {
-            if (esBlanco(*p)) {
-                if (!pendiente.empty()) {
-                    alToken(std::string_view(pendiente));
-                    pendiente.clear();
-                }
-                ++p;
-                continue;
-            }
-            const char* const inicio = p;
-            while (p < fin && !esBlanco(*p)) {
-                ++p;
-            }
-            if (p < fin && pendiente.empty()) {
-                alToken(std::string_view(inicio, static_cast<size_t>(p - inicio)));
-            } else {
-                pendiente.append(inicio, p);
-            }
-        }
-    }
-    if (!pendiente.empty()) {
-        alToken(std::string_view(pendiente));
+        destino.append(bloque.data(), leidos);
     }
     return std::ferror(archivo.get()) == 0;
+}
+
+// The token that follows pos in the text, pos then past it; empty at the end
+// of the text, as no token is.
+std::string_view siguienteToken(std::string_view texto, size_t& pos)
+{
+    while (pos < texto.size() && esBlanco(texto[pos])) {
+        ++pos;
+    }
+    const size_t inicio = pos;
+    while (pos < texto.size() && !esBlanco(texto[pos])) {
+        ++pos;
+    }
+    return texto.substr(inicio, pos - inicio);
 }
 
 // Length of the longest leading part that is a decimal number: optional
@@ -220,7 +202,8 @@ bool esNumeroEstropeado(std::string_view t)
 // the rest of a terminal line around: E2 80 AA-AE and E2 81 A6-A9.
 bool esControlDeDireccion(unsigned char b1, unsigned char b2, unsigned char b3)
 {
-    return b1 == 0xe2 && ((b2 == 0x80 && b3 >= 0xaa && b3 <= 0xae) || (b2 == 0x81 && b3 >= 0xa6 && b3 <= 0xa9));
+    return b1 == 0xe2 &&
+           ((b2 == 0x80 && b3 >= 0xaa && b3 <= 0xae) || (b2 == 0x81 && b3 >= 0xa6 && b3 <= 0xa9));
 }
 
 // Length of the character that starts at t[i] when it is printable UTF-8;
@@ -228,7 +211,8 @@ bool esControlDeDireccion(unsigned char b1, unsigned char b2, unsigned char b3)
 // that starts no valid sequence. ASCII lies below 0x80, its controls below
 // 0x20 and at 0x7f; a lead byte from 0xc2 to 0xf4 tells the length of its
 // sequence, whose other bytes are 10xxxxxx; C2 80 to C2 9F encode the C1
-// controls.
+// controls, and C2 A0 the no-break space, which looks like a blank and is
+// none.
 size_t largoImprimible(std::string_view t, size_t i)
 {
     const auto byte = [&](size_t j) { return static_cast<unsigned char>(t[j]); };
@@ -245,9 +229,9 @@ size_t largoImprimible(std::string_view t, size_t i)
             return 0;
         }
     }
-    const bool controlC1 = b == 0xc2 && byte(i + 1) < 0xa0;
+    const bool controlC1OEspacioDuro = b == 0xc2 && byte(i + 1) <= 0xa0;
     const bool direccion = largo == 3 && esControlDeDireccion(b, byte(i + 1), byte(i + 2));
-    return controlC1 || direccion ? 0 : largo;
+    return controlC1OEspacioDuro || direccion ? 0 : largo;
 }
 
 }  // namespace
@@ -301,21 +285,33 @@ std::string valorNoEntero(std::string_view valor, const std::string& etiqueta)
     return valorDeEtiqueta(valor, etiqueta) + " no es un número entero";
 }
 
-void claseLeerArchivo::setNombreArchivo(std::string ruta) { rutaArchivo = std::move(ruta); }
+void claseLeerArchivo::setNombreArchivo(std::string ruta)
+{
+    rutaArchivo = std::move(ruta);
+    leerCopia();
+}
 
 // Only a regular file is opened: a named pipe would wait for a writer for
-// ever, and a device may never end.
+// ever, and a device may never end. A byte order mark that opens the file is
+// no token.
+void claseLeerArchivo::leerCopia()
+{
+    copia.clear();
+    ocurrencias.clear();
+    std::error_code error;
+    copiaLeida = std::filesystem::is_regular_file(rutaArchivo, error) && leerTodo(rutaArchivo, copia);
+    if (!copiaLeida) {
+        copia.clear();
+    }
+    copia.erase(0, largoDeMarca(copia));
+}
+
 bool claseLeerArchivo::archivoLegible()
 {
-    std::error_code error;
-    archivoAbierto archivo =
-        std::filesystem::is_regular_file(rutaArchivo, error) ? abrir(rutaArchivo) : archivoAbierto();
-    char byte = 0;
-    const bool legible = archivo && (std::fread(&byte, 1, 1, archivo.get()) == 1 || std::feof(archivo.get()));
-    if (!legible) {
+    if (!copiaLeida) {
         informarArchivoIlegible();
     }
-    return legible;
+    return copiaLeida;
 }
 
 bool claseLeerArchivo::getLecturaSinErrores() const { return noErrores == 0; }
@@ -337,12 +333,34 @@ void claseLeerArchivo::informarArchivoIlegible()
     }
 }
 
+// Every token of the copy in order; a file that could not be read has none.
 template <class F>
 void claseLeerArchivo::recorrer(F&& alToken)
 {
-    if (!recorrerTokens(rutaArchivo, alToken)) {
+    if (!copiaLeida) {
         informarArchivoIlegible();
+        return;
     }
+    size_t pos = 0;
+    for (std::string_view t = siguienteToken(copia, pos); !t.empty(); t = siguienteToken(copia, pos)) {
+        alToken(t);
+    }
+}
+
+// Found with one pass over the copy at the first query for the tag.
+const std::vector<size_t>& claseLeerArchivo::ocurrenciasDe(const std::string& etiqueta)
+{
+    auto encontradas = ocurrencias.find(etiqueta);
+    if (encontradas == ocurrencias.end()) {
+        std::vector<size_t> inicios;
+        recorrer([&](std::string_view t) {
+            if (t == etiqueta) {
+                inicios.push_back(static_cast<size_t>(t.data() - copia.data()));
+            }
+        });
+        encontradas = ocurrencias.emplace(etiqueta, std::move(inicios)).first;
+    }
+    return encontradas->second;
 }
 
 // Hands alToken the tokens that follow the k-th occurrence and saltar
@@ -350,49 +368,43 @@ void claseLeerArchivo::recorrer(F&& alToken)
 template <class F>
 void claseLeerArchivo::trasOcurrencia(const std::string& etiqueta, int k, int saltar, F&& alToken)
 {
-    int ocurrencias = 0;
-    int porSaltar = 0;
-    bool activo = false;
-    recorrer([&](std::string_view t) {
-        if (activo) {
-            if (porSaltar > 0) {
-                --porSaltar;
-            } else {
-                activo = alToken(t);
-            }
-        } else if (t == etiqueta && ++ocurrencias == k) {
-            activo = true;
-            porSaltar = saltar;
-        }
-    });
+    const std::vector<size_t>& inicios = ocurrenciasDe(etiqueta);
+    if (k < 1 || static_cast<size_t>(k) > inicios.size()) {
+        return;
+    }
+    size_t pos = inicios[static_cast<size_t>(k) - 1] + etiqueta.size();
+    std::string_view t = siguienteToken(copia, pos);
+    for (int i = 0; i < saltar && !t.empty(); ++i) {
+        t = siguienteToken(copia, pos);
+    }
+    while (!t.empty() && alToken(t)) {
+        t = siguienteToken(copia, pos);
+    }
 }
 
 // Hands alNumero every token of the run after each occurrence of the tag,
 // and alDetenerse each token that ended such a run with whether a number
-// token follows it.
+// token follows it. An occurrence that a run has taken as one of its numbers
+// opens no run; the token that ends a run may.
 template <class F, class G>
 void claseLeerArchivo::recorrerCorridas(const std::string& etiqueta, F&& alNumero, G&& alDetenerse)
 {
-    bool enCorrida = false;
-    bool conDetenida = false;
-    std::string detenida;  // waits for the token after it
-    recorrer([&](std::string_view t) {
-        if (conDetenida) {
-            conDetenida = false;
-            alDetenerse(std::string_view(detenida), esTokenNumero(t));
+    size_t libreDesde = 0;  // where the tokens that no run has taken start
+    for (const size_t inicio : ocurrenciasDe(etiqueta)) {
+        if (inicio < libreDesde) {
+            continue;
         }
-        if (enCorrida && esTokenNumero(t)) {
+        size_t pos = inicio + etiqueta.size();
+        std::string_view t = siguienteToken(copia, pos);
+        for (; !t.empty() && esTokenNumero(t); t = siguienteToken(copia, pos)) {
             alNumero(t);
+        }
+        if (t.empty()) {
             return;
         }
-        if (enCorrida) {
-            detenida.assign(t);
-            conDetenida = true;
-        }
-        enCorrida = t == etiqueta;
-    });
-    if (conDetenida) {
-        alDetenerse(std::string_view(detenida), false);
+        libreDesde = static_cast<size_t>(t.data() - copia.data());
+        const std::string_view siguiente = siguienteToken(copia, pos);
+        alDetenerse(t, !siguiente.empty() && esTokenNumero(siguiente));
     }
 }
 
@@ -414,30 +426,32 @@ int claseLeerArchivo::getNoEtiquetas(std::string etiqueta)
     return cuenta;
 }
 
-// Every occurrence's value is converted; the last one is the result.
+// Every occurrence's value is converted; the last one is the result. An
+// occurrence that is the value of the one before it is that value.
 template <class T, class F>
 T claseLeerArchivo::valorUnico(const std::string& etiqueta, F&& convertir, const char* aviso)
 {
     T valor = -1;
-    bool encontrada = false;
-    bool esperandoValor = false;
-    recorrer([&](std::string_view t) {
-        if (esperandoValor) {
-            esperandoValor = false;
-            const fallo f = convertir(t, valor);
-            if (f != fallo::ninguno) {
-                informarError(valorNoConvertido<T>(t, etiqueta, f));
-                valor = -1;
-            }
-        } else if (t == etiqueta) {
-            encontrada = true;
-            esperandoValor = true;
+    const std::vector<size_t>& inicios = ocurrenciasDe(etiqueta);
+    size_t libreDesde = 0;  // past the last value read
+    for (const size_t inicio : inicios) {
+        if (inicio < libreDesde) {
+            continue;
         }
-    });
-    if (esperandoValor) {
-        informarError("falta el valor de la etiqueta " + etiqueta + " al final del archivo");
-        valor = -1;
-    } else if (!encontrada) {
+        size_t pos = inicio + etiqueta.size();
+        const std::string_view t = siguienteToken(copia, pos);
+        if (t.empty()) {
+            informarError("falta el valor de la etiqueta " + etiqueta + " al final del archivo");
+            return -1;
+        }
+        libreDesde = pos;
+        const fallo f = convertir(t, valor);
+        if (f != fallo::ninguno) {
+            informarError(valorNoConvertido<T>(t, etiqueta, f));
+            valor = -1;
+        }
+    }
+    if (inicios.empty()) {
         informarAdvertencia(aviso + etiqueta);
     }
     return valor;
@@ -463,41 +477,34 @@ std::string claseLeerArchivo::getString(std::string etiqueta, int k)
     return resultado;
 }
 
-// First pass counts the runs, the second converts them; each occurrence's
-// run continues the table where the previous one ended. An incomplete table
-// names the value, if any, where a run stopped short.
+// Each occurrence's run continues the table where the previous one ended.
+// An incomplete table names the value, if any, where a run stopped short.
 Eigen::MatrixXd claseLeerArchivo::getMatriz(std::string etiqueta, int columnas)
 {
     if (columnas < 1) {
         return Eigen::MatrixXd(0, 0);
     }
-    Eigen::Index cuenta = 0;
+    std::vector<std::string_view> numeros;
     finDeCorrida detenida;
     recorrerCorridas(
-        etiqueta, [&](std::string_view) { ++cuenta; },
+        etiqueta, [&](std::string_view t) { numeros.push_back(t); },
         [&](std::string_view t, bool seguidoDeNumero) {
             if (detenida.token.empty() && !pareceEtiqueta(t)) {
                 detenida = {std::string(t), seguidoDeNumero};
             }
         });
+    const Eigen::Index cuenta = static_cast<Eigen::Index>(numeros.size());
     if (cuenta % columnas != 0) {
         const std::string motivo = detenida.token.empty() ? "" : " " + lecturaDetenidaEn(detenida.token);
         informarError("Faltan datos para completar la matriz " + etiqueta + motivo, lineaDeError::sinPrefijo);
         return Eigen::MatrixXd(0, 0);
     }
     informarCorridaCortada(etiqueta, detenida, false);
-    Eigen::MatrixXd matriz = Eigen::MatrixXd::Zero(cuenta / columnas, columnas);
-    Eigen::Index celda = 0;
-    recorrerCorridas(
-        etiqueta,
-        [&](std::string_view t) {
-            // The file may have changed since the first pass.
-            if (celda < cuenta) {
-                matriz(celda / columnas, celda % columnas) = convertirReal(t, etiqueta);
-            }
-            ++celda;
-        },
-        [](std::string_view, bool) {});
+    Eigen::MatrixXd matriz(cuenta / columnas, columnas);
+    for (Eigen::Index celda = 0; celda < cuenta; ++celda) {
+        matriz(celda / columnas, celda % columnas) =
+            convertirReal(numeros[static_cast<size_t>(celda)], etiqueta);
+    }
     return matriz;
 }
 

@@ -1,8 +1,11 @@
-// Tag queries on the input file: every query scans the whole file and keeps
-// nothing of it.
+// Tag queries on the input file. The file is read once, when its path is
+// set, and every query answers from that copy: a file saved meanwhile cannot
+// give a reading made of two versions of it. Each tag is looked for once, so
+// the whole reading stays linear in the size of the file.
 #ifndef TRELVIK2D_CLASELEERARCHIVO_H
 #define TRELVIK2D_CLASELEERARCHIVO_H
 
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +26,7 @@ struct finDeCorrida {
 
 class claseLeerArchivo {
 public:
+    // Sets the path and reads the file into memory.
     void setNombreArchivo(std::string ruta);
     int getNoEtiquetas(std::string etiqueta);
     int getEntero(std::string etiqueta);
@@ -39,8 +43,8 @@ public:
     // open a run of numbers at once or after one name, in file order.
     std::vector<std::string> getEtiquetasConDatos();
 
-    // True when the file is a regular one (a named pipe would block the
-    // reading) that opens and reads; otherwise its one line is printed.
+    // True when the file was a regular one (a named pipe would block the
+    // reading) that opened and read; otherwise its one line is printed.
     bool archivoLegible();
     // Every fault of a reading, met by a query or by the reader that asks
     // them, passes here: its line, and the count that keeps a model read
@@ -58,6 +62,9 @@ public:
     int getNoErrores() const;
 
 private:
+    void leerCopia();
+    // Where the occurrences of the tag start in the copy, in file order.
+    const std::vector<size_t>& ocurrenciasDe(const std::string& etiqueta);
     template <class F>
     void recorrer(F&& alToken);
     template <class F>
@@ -72,6 +79,10 @@ private:
     void informarArchivoIlegible();
 
     std::string rutaArchivo;
+    // The file's bytes, without a leading byte order mark.
+    std::string copia;
+    bool copiaLeida = false;
+    std::map<std::string, std::vector<size_t>, std::less<>> ocurrencias;
     int noErrores = 0;
     bool archivoInformado = false;
 };

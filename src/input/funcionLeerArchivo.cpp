@@ -39,8 +39,9 @@ struct lectura {
     int noEtiquetasCombo = 0;
     std::vector<bool> barraConExtremos;
     std::vector<bool> barraConSeccion;
-    std::set<std::string> casosDeCarga;  // named by a load block or by the self-weight
-    std::set<std::string> nombres;       // every name field read: no tag among them
+    std::set<std::pair<int, int>> nudosUnidos;  // the ends of each member, the lower index first
+    std::set<std::string> casosDeCarga;         // named by a load block or by the self-weight
+    std::set<std::string> nombres;              // every name field read: no tag among them
 };
 
 // Faults of the reading so far, the queries' and the reader's own.
@@ -486,6 +487,9 @@ void darExtremos(lectura& l, objBarra2d& b, const Eigen::MatrixXd& tabla, int r)
     b.setNudoInicioUsuario(numeroUsuario(tabla(r, 1)));
     b.setNudoFinalUsuario(numeroUsuario(tabla(r, 2)));
     l.barraConExtremos[r] = i >= 0 && f >= 0;
+    if (l.barraConExtremos[r]) {
+        l.nudosUnidos.insert(std::minmax(i, f));
+    }
     if (l.barraConExtremos[r] && comprobar && l.nudos.leidaBien && !(b.getLongitud() > 0.0)) {
         l.archivo.informarError("la barra " + texto(tabla(r, 0)) + " tiene longitud nula (nudos " +
                                 texto(tabla(r, 1)) + " y " + texto(tabla(r, 2)) + ")");
@@ -595,6 +599,29 @@ void leerPesoPropio(lectura& l)
         std::cout << "Lectura de pesoPropio ---> OK" << std::endl;
     } else {
         l.archivo.informarError("No usar la etiqueta *pesoPropio:* más de una vez", lineaDeError::sinPrefijo);
+    }
+}
+
+// Two nodes at one point that no member joins stand apart in the analysis:
+// two cantilevers where one beam was meant. Each node is paired with the
+// first of the table at its point; a member that joins them has had its
+// line. Nothing is said about tables read wrong.
+void avisarNudosCoincidentes(const lectura& l)
+{
+    if (!l.nudos.leidaBien || !l.barras.leidaBien) {
+        return;
+    }
+    std::map<std::pair<double, double>, int> primeroEnElPunto;
+    for (int n = 0; n < noNudos; ++n) {
+        const auto punto = std::make_pair(nudo[n].getX(), nudo[n].getY());
+        const auto [primero, esElPrimero] = primeroEnElPunto.emplace(punto, n);
+        if (esElPrimero || l.nudosUnidos.count({primero->second, n}) != 0) {
+            continue;
+        }
+        informarAdvertencia("los nudos " + std::to_string(nudo[primero->second].getNoNudoUsuario()) + " y " +
+                            std::to_string(nudo[n].getNoNudoUsuario()) + " están en el mismo punto (" +
+                            texto(primero->first.first) + ", " + texto(primero->first.second) +
+                            ") y ninguna barra los une");
     }
 }
 
@@ -711,6 +738,7 @@ void funcionLeerArchivo()
                      "transferencia de cargas globales a barra[i] OK");
     leerPesoPropio(l);
     transferirCombos(l, barra, "transferencia de combos a barra[i] OK");
+    avisarNudosCoincidentes(l);
     avisarCasosSinCargas(l);
     avisarEtiquetasAjenas(l);
     leerAjustes(l);
