@@ -251,6 +251,12 @@ struct BloqueEscalado {
     Eigen::VectorXd escala;
 };
 
+// The scale of these free directions (positions in gdlLibres).
+Eigen::VectorXd escalaDe(const std::vector<int>& libres)
+{
+    return kLL.diagonal()(libres).cwiseAbs().cwiseSqrt().cwiseInverse();
+}
+
 BloqueEscalado escalarLibres(const Rigideces& rigideces)
 {
     const std::vector<bool> rigidizada = direccionesRigidizadas(rigideces);
@@ -259,10 +265,7 @@ BloqueEscalado escalarLibres(const Rigideces& rigideces)
         const bool conRigidez = rigidizada[gdlLibres[i]] && kLL(i, i) != 0.0;
         (conRigidez ? bloque.rigidizadas : bloque.sueltas).push_back(i);
     }
-    bloque.escala.resize(static_cast<Eigen::Index>(bloque.rigidizadas.size()));
-    for (Eigen::Index k = 0; k < bloque.escala.size(); ++k) {
-        bloque.escala(k) = 1.0 / std::sqrt(std::abs(kLL(bloque.rigidizadas[k], bloque.rigidizadas[k])));
-    }
+    bloque.escala = escalaDe(bloque.rigidizadas);
     return bloque;
 }
 
@@ -328,7 +331,7 @@ std::vector<std::vector<int>> partesUnidas(const Rigideces& rigideces, const Blo
 void factorizar(Parte& parte, const std::vector<int>& libres)
 {
     parte.libres = libres;
-    parte.escala = kLL.diagonal()(parte.libres).cwiseAbs().cwiseSqrt().cwiseInverse();
+    parte.escala = escalaDe(parte.libres);
     const auto escala = parte.escala.asDiagonal();
     parte.lu.compute(escala * kLL(parte.libres, parte.libres) * escala);
 }
