@@ -62,6 +62,18 @@ bool nudosEnSuFila()
     return true;
 }
 
+// What the sums in extended precision and the estimate of the digits read:
+// each member's degrees of freedom, stiffness, length and equivalent loads
+// as the assembly asked them, and the position of every degree of freedom
+// among the free ones (-1 at a fixed one).
+struct Rigideces {
+    std::vector<Eigen::VectorXi> gdl;
+    std::vector<Eigen::MatrixXd> k;
+    std::vector<double> longitud;
+    std::vector<Eigen::MatrixXd> cargas;
+    std::vector<int> posicionLibre;
+};
+
 // Each member's degrees of freedom, asked once and kept for every pass;
 // false when a member names a node outside the model.
 bool gdlDeBarras(std::vector<Eigen::VectorXi>& gdlBarras)
@@ -96,14 +108,16 @@ void avisarCombos(const std::string& objeto, int numeroUsuario)
 
 // Each member's stiffness is kept as it came: the residual of the solution
 // is summed member by member from these.
-void ensamblarRigidez(const std::vector<Eigen::VectorXi>& gdlBarras, std::vector<Eigen::MatrixXd>& kBarras)
+void ensamblarRigidez(Rigideces& rigideces)
 {
     kEstructura.setZero(3 * noNudos, 3 * noNudos);
-    kBarras.clear();
+    rigideces.k.clear();
+    rigideces.longitud.clear();
     for (int m = 0; m < noBarras; ++m) {
-        const Eigen::VectorXi& g = gdlBarras[m];
-        kBarras.push_back(barra[m].getKGlobal());
-        const Eigen::MatrixXd& k = kBarras.back();
+        const Eigen::VectorXi& g = rigideces.gdl[m];
+        rigideces.k.push_back(barra[m].getKGlobal());
+        rigideces.longitud.push_back(barra[m].getLongitud());
+        const Eigen::MatrixXd& k = rigideces.k.back();
         for (int a = 0; a < 6; ++a) {
             for (int b = 0; b < 6; ++b) {
                 kEstructura(g(a), g(b)) += k(a, b);
@@ -114,15 +128,17 @@ void ensamblarRigidez(const std::vector<Eigen::VectorXi>& gdlBarras, std::vector
 
 // The equivalent loads use the transformation formed by getKGlobal, so this
 // runs after the stiffness pass.
-bool ensamblarCargasDeBarras(const std::vector<Eigen::VectorXi>& gdlBarras)
+bool ensamblarCargasDeBarras(Rigideces& rigideces)
 {
+    rigideces.cargas.clear();
     for (int m = 0; m < noBarras; ++m) {
         const Eigen::MatrixXd q = barra[m].getCargasEquivalentesGlobales();
         if (!tieneForma(q, 6, noCombos)) {
             avisarCombos("de la barra ", barra[m].getNoBarraUsuario());
             return false;
         }
-        const Eigen::VectorXi& g = gdlBarras[m];
+        rigideces.cargas.push_back(q.size() == 0 ? Eigen::MatrixXd::Zero(6, noCombos) : q);
+        const Eigen::VectorXi& g = rigideces.gdl[m];
         for (int a = 0; a < 6; ++a) {
             for (int c = 0; c < noCombos; ++c) {
                 pCombo(g(a), c) += q(a, c);
@@ -150,10 +166,10 @@ bool ensamblarCargasDeNudos()
     return true;
 }
 
-bool ensamblarCargas(const std::vector<Eigen::VectorXi>& gdlBarras)
+bool ensamblarCargas(Rigideces& rigideces)
 {
     pCombo.setZero(3 * noNudos, noCombos);
-    return ensamblarCargasDeBarras(gdlBarras) && ensamblarCargasDeNudos();
+    return ensamblarCargasDeBarras(rigideces) && ensamblarCargasDeNudos();
 }
 
 // A node's degrees of freedom follow its row, X, Y and rotation.
@@ -188,27 +204,41 @@ void particionar()
     noLibres = static_cast<int>(gdlLibres.size());
 }
 
-// The directions of a node are compared by kind: its two translations
-// together, so that loads, motions and stiffnesses compare whatever the
-// axes, and its rotation apart. A group is named by its first degree of
-// freedom.
-int grupo(int g) { return esGiro(g) ? g : g - g % 3; }
-
-double rigidezDelGrupo(int g)
-{
-    const int primero = grupo(g);
-    const int ultimo = esGiro(g) ? g : primero + 1;
-    return kEstructura.diagonal().segment(primero, ultimo - primero + 1).cwiseAbs().sum();
-}
-
 // A member laid exactly along one axis still stiffens the other by the
 // square of the rounding of its direction cosine (cos(π/2)² ≈ 4e-33 of its
-// own stiffness): a direction stiffened by less than this share of its
-// group has no stiffness.
+// own stiffness): what a member puts on one translation of an end below this
+// share of what it puts on both is no stiffness. Its rotations compare
+// alone, so that a hinged end (an exact 0) puts none.
 const double rigidezDeRedondeo =
     std::numeric_limits<double>::epsilon() * std::numeric_limits<double>::epsilon();
 
-bool sinRigidez(int i) { return !(std::abs(kLL(i, i)) > rigidezDeRedondeo * rigidezDelGrupo(gdlLibres[i])); }
+// Each member's rounding is judged against that member alone: a very stiff
+// spring or member on one direction leaves the others of the node as they
+// are.
+bool rigidizaElExtremo(const Eigen::MatrixXd& k, int a)
+{
+    const int primero = a % 3 == 2 ? a : a - a % 3;
+    const int cuantos = a % 3 == 2 ? 1 : 2;
+    return k(a, a) > rigidezDeRedondeo * k.diagonal().segment(primero, cuantos).cwiseAbs().sum();
+}
+
+// The degrees of freedom (global numbers) that a spring or some member
+// stiffens.
+std::vector<bool> direccionesRigidizadas(const Rigideces& rigideces)
+{
+    std::vector<bool> rigidizada(static_cast<std::size_t>(3 * noNudos), false);
+    for (int g = 0; g < 3 * noNudos; ++g) {
+        rigidizada[g] = resorteEn(g) != 0.0;
+    }
+    for (int m = 0; m < noBarras; ++m) {
+        for (int a = 0; a < 6; ++a) {
+            if (rigidizaElExtremo(rigideces.k[m], a)) {
+                rigidizada[rigideces.gdl[m](a)] = true;
+            }
+        }
+    }
+    return rigidizada;
+}
 
 // Each stiffened direction is divided by the square root of its stiffness:
 // the scaled block has a unit diagonal, so the factorisation's decision
@@ -221,60 +251,185 @@ struct BloqueEscalado {
     Eigen::VectorXd escala;
 };
 
-BloqueEscalado escalarLibres()
+// The scale of these free directions (positions in gdlLibres).
+Eigen::VectorXd escalaDe(const std::vector<int>& libres)
 {
+    return kLL.diagonal()(libres).cwiseAbs().cwiseSqrt().cwiseInverse();
+}
+
+BloqueEscalado escalarLibres(const Rigideces& rigideces)
+{
+    const std::vector<bool> rigidizada = direccionesRigidizadas(rigideces);
     BloqueEscalado bloque;
     for (int i = 0; i < noLibres; ++i) {
-        (sinRigidez(i) ? bloque.sueltas : bloque.rigidizadas).push_back(i);
+        const bool conRigidez = rigidizada[gdlLibres[i]] && kLL(i, i) != 0.0;
+        (conRigidez ? bloque.rigidizadas : bloque.sueltas).push_back(i);
     }
-    bloque.escala.resize(static_cast<Eigen::Index>(bloque.rigidizadas.size()));
-    for (Eigen::Index k = 0; k < bloque.escala.size(); ++k) {
-        bloque.escala(k) = 1.0 / std::sqrt(std::abs(kLL(bloque.rigidizadas[k], bloque.rigidizadas[k])));
-    }
+    bloque.escala = escalaDe(bloque.rigidizadas);
     return bloque;
 }
 
-// The null space of the scaled block, taken back to displacements: the
-// modes of the stiffened directions that the factorisation finds without
-// stiffness, one a column over the free directions, largest component 1;
-// none at full rank. Each null vector carries rounding of about the machine
-// epsilon times the size of the block over its smallest kept pivot:
-// components below that are taken for 0.
-struct ModosNulos {
-    Eigen::MatrixXd modos;
-    double redondeo = 0.0;
+// The stiffened directions fall into parts that no member joins. Each part
+// factorised on its own, scaled, has a rank, modes and rounding that are the
+// same whatever stands beside it.
+struct Parte {
+    std::vector<int> libres;
+    Eigen::VectorXd escala;
+    Eigen::FullPivLU<Eigen::MatrixXd> lu;
 };
 
-ModosNulos modosNulos(const BloqueEscalado& bloque, const Eigen::FullPivLU<Eigen::MatrixXd>& lu)
+// The factorisations of the parts, which every step of the solution
+// reuses.
+struct Factorizacion {
+    BloqueEscalado bloque;
+    std::vector<Parte> partes;
+};
+
+int raiz(std::vector<int>& padre, int i)
 {
-    ModosNulos nulos;
+    while (padre[i] != i) {
+        padre[i] = padre[padre[i]];
+        i = padre[i];
+    }
+    return i;
+}
+
+// The stiffened free directions (positions in gdlLibres) of each part, in
+// ascending order.
+std::vector<std::vector<int>> partesUnidas(const Rigideces& rigideces, const BloqueEscalado& bloque)
+{
+    std::vector<int> padre(static_cast<std::size_t>(noLibres));
+    for (int i = 0; i < noLibres; ++i) {
+        padre[i] = i;
+    }
+    for (int m = 0; m < noBarras; ++m) {
+        int primera = -1;
+        for (int a = 0; a < 6; ++a) {
+            const int j = rigideces.posicionLibre[rigideces.gdl[m](a)];
+            if (j < 0) {
+                continue;
+            }
+            if (primera < 0) {
+                primera = j;
+            }
+            padre[raiz(padre, j)] = raiz(padre, primera);
+        }
+    }
+    std::vector<int> parteDe(static_cast<std::size_t>(noLibres), -1);
+    std::vector<std::vector<int>> partes;
+    for (int i : bloque.rigidizadas) {
+        int& parte = parteDe[raiz(padre, i)];
+        if (parte < 0) {
+            parte = static_cast<int>(partes.size());
+            partes.emplace_back();
+        }
+        partes[parte].push_back(i);
+    }
+    return partes;
+}
+
+void factorizar(Parte& parte, const std::vector<int>& libres)
+{
+    parte.libres = libres;
+    parte.escala = escalaDe(parte.libres);
+    const auto escala = parte.escala.asDiagonal();
+    parte.lu.compute(escala * kLL(parte.libres, parte.libres) * escala);
+}
+
+// Whether one factorisation of all the parts keeps exactly the pivots that
+// each part would keep alone: those above the machine epsilon times the
+// size of the part, relative to the part's own largest pivot (the library's
+// rule, which for the whole block grows with what stands beside a part).
+bool rangoComoPorPartes(const Parte& todo, const std::vector<std::vector<int>>& partes)
+{
+    std::vector<int> parteDe(static_cast<std::size_t>(noLibres), -1);
+    for (std::size_t p = 0; p < partes.size(); ++p) {
+        for (int i : partes[p]) {
+            parteDe[i] = static_cast<int>(p);
+        }
+    }
+    const Eigen::VectorXd pivotes = todo.lu.matrixLU().diagonal().cwiseAbs();
+    const Eigen::VectorXi& columna = todo.lu.permutationQ().indices();
+    auto parteDelPivote = [&](Eigen::Index k) { return parteDe[todo.libres[columna(k)]]; };
+    std::vector<double> mayor(partes.size(), 0.0);
+    for (Eigen::Index k = 0; k < pivotes.size(); ++k) {
+        double& m = mayor[parteDelPivote(k)];
+        m = std::max(m, pivotes(k));
+    }
+    const double umbralDelTodo = todo.lu.threshold() * todo.lu.maxPivot();
+    for (Eigen::Index k = 0; k < pivotes.size(); ++k) {
+        const int p = parteDelPivote(k);
+        const double umbralDeLaParte = std::numeric_limits<double>::epsilon() * partes[p].size() * mayor[p];
+        if ((pivotes(k) > umbralDeLaParte) != (pivotes(k) > umbralDelTodo)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The whole block is factorised at once, unless its rank differs from that
+// of its parts alone: then each part is.
+void factorizarPartes(const Rigideces& rigideces, Factorizacion& f)
+{
+    const std::vector<std::vector<int>> partes = partesUnidas(rigideces, f.bloque);
+    f.partes.resize(1);
+    factorizar(f.partes[0], f.bloque.rigidizadas);
+    if (rangoComoPorPartes(f.partes[0], partes)) {
+        return;
+    }
+    f.partes.resize(partes.size());
+    for (std::size_t p = 0; p < partes.size(); ++p) {
+        factorizar(f.partes[p], partes[p]);
+    }
+}
+
+// The null space of each part, taken back to displacements: the modes of
+// the stiffened directions that the factorisation finds without stiffness,
+// one a column over the free directions, largest component 1; none at full
+// rank. Each null vector carries rounding of about the machine epsilon
+// times the size of its part over its smallest kept pivot: components below
+// that are taken for 0.
+struct ModosNulos {
+    Eigen::MatrixXd modos;
+    std::vector<double> redondeo;
+};
+
+void modosDeLaParte(const Parte& parte, std::vector<Eigen::VectorXd>& modos, std::vector<double>& redondeos)
+{
+    const Eigen::FullPivLU<Eigen::MatrixXd>& lu = parte.lu;
     const Eigen::Index rango = lu.rank();
     const Eigen::Index n = lu.cols();
-    nulos.modos = Eigen::MatrixXd::Zero(noLibres, n - rango);
     if (rango == n) {
-        return nulos;
+        return;
     }
     const double menorPivote =
         rango == 0 ? lu.maxPivot() : lu.matrixLU().diagonal().head(rango).cwiseAbs().minCoeff();
-    nulos.redondeo = std::numeric_limits<double>::epsilon() * n * lu.maxPivot() / menorPivote;
+    const double redondeo = std::numeric_limits<double>::epsilon() * n * lu.maxPivot() / menorPivote;
     const Eigen::MatrixXd kernel = lu.kernel();
     for (Eigen::Index k = 0; k < kernel.cols(); ++k) {
         const Eigen::VectorXd z = kernel.col(k) / kernel.col(k).cwiseAbs().maxCoeff();
-        const Eigen::VectorXd modo =
-            bloque.escala.cwiseProduct((z.array().abs() > nulos.redondeo).select(z, 0.0).matrix());
-        nulos.modos(bloque.rigidizadas, k) = modo / modo.cwiseAbs().maxCoeff();
+        const Eigen::VectorXd enParte =
+            parte.escala.cwiseProduct((z.array().abs() > redondeo).select(z, 0.0).matrix());
+        Eigen::VectorXd modo = Eigen::VectorXd::Zero(noLibres);
+        modo(parte.libres) = enParte / enParte.cwiseAbs().maxCoeff();
+        modos.push_back(modo);
+        redondeos.push_back(redondeo);
+    }
+}
+
+ModosNulos modosNulos(const Factorizacion& f)
+{
+    std::vector<Eigen::VectorXd> modos;
+    ModosNulos nulos;
+    for (const Parte& parte : f.partes) {
+        modosDeLaParte(parte, modos, nulos.redondeo);
+    }
+    nulos.modos.resize(noLibres, static_cast<Eigen::Index>(modos.size()));
+    for (std::size_t k = 0; k < modos.size(); ++k) {
+        nulos.modos.col(static_cast<Eigen::Index>(k)) = modos[k];
     }
     return nulos;
 }
-
-// What the sums in extended precision read: each member's degrees of
-// freedom and stiffness as the stiffness pass asked them, and the position
-// of every degree of freedom among the free ones (-1 at a fixed one).
-struct Rigideces {
-    std::vector<Eigen::VectorXi> gdl;
-    std::vector<Eigen::MatrixXd> k;
-    std::vector<int> posicionLibre;
-};
 
 void numerarLibres(Rigideces& rigideces)
 {
@@ -330,20 +485,14 @@ MatrizExtendida residuo(const Rigideces& rigideces)
     return pL.cast<Extendido>() - fuerzasElasticas(rigideces, uLibres)(gdlLibres, Eigen::all);
 }
 
-// The one factorisation of the scaled block of stiffened directions, which
-// every step of the solution reuses.
-struct Factorizacion {
-    BloqueEscalado bloque;
-    Eigen::FullPivLU<Eigen::MatrixXd> lu;
-};
-
-// The factorisation's solution of these forces on the stiffened directions.
+// The factorisations' solution of these forces on the stiffened directions.
 Eigen::MatrixXd resolverBloque(const Factorizacion& f, const Eigen::MatrixXd& fuerzas)
 {
-    const auto escala = f.bloque.escala.asDiagonal();
     Eigen::MatrixXd d = Eigen::MatrixXd::Zero(noLibres, fuerzas.cols());
-    d(f.bloque.rigidizadas, Eigen::all) =
-        escala * f.lu.solve(escala * fuerzas(f.bloque.rigidizadas, Eigen::all));
+    for (const Parte& parte : f.partes) {
+        const auto escala = parte.escala.asDiagonal();
+        d(parte.libres, Eigen::all) = escala * parte.lu.solve(escala * fuerzas(parte.libres, Eigen::all));
+    }
     return d;
 }
 
@@ -373,7 +522,7 @@ const double redondeoDeLaBarra = 16.0 * std::numeric_limits<double>::epsilon();
 
 struct Modos {
     Eigen::MatrixXd mecanismos;
-    double redondeo = 0.0;
+    std::vector<double> redondeo;
     std::vector<Eigen::VectorXd> blandos;
     std::vector<Extendido> rigidezBlanda;
     // Free direction (position in gdlLibres) of a sound mode too soft to be
@@ -408,13 +557,13 @@ std::pair<Extendido, Extendido> energiaDelModo(const Rigideces& rigideces, const
 Modos clasificarModos(const Rigideces& rigideces, const Factorizacion& f, const ModosNulos& nulos)
 {
     Modos modos;
-    modos.redondeo = nulos.redondeo;
     std::vector<Eigen::Index> mecanismos;
     for (Eigen::Index k = 0; k < nulos.modos.cols(); ++k) {
         const Eigen::VectorXd modo = mejorarModo(rigideces, f, nulos.modos.col(k));
         const std::pair<Extendido, Extendido> energia = energiaDelModo(rigideces, modo);
         if (!(energia.first > redondeoDeLaBarra * redondeoDeLaBarra * energia.second)) {
             mecanismos.push_back(k);
+            modos.redondeo.push_back(nulos.redondeo[static_cast<std::size_t>(k)]);
         } else if (energia.first > redondeoDeLaBarra * energia.second) {
             modos.blandos.push_back(modo);
             modos.rigidezBlanda.push_back(energia.first);
@@ -463,7 +612,7 @@ int direccionSinEquilibrio(const BloqueEscalado& bloque, const Modos& modos, con
         i = direccionEmpujada(Eigen::VectorXd::Unit(noLibres, bloque.sueltas[k]), carga, 0.0);
     }
     for (Eigen::Index k = 0; k < modos.mecanismos.cols() && i < 0; ++k) {
-        i = direccionEmpujada(modos.mecanismos.col(k), carga, modos.redondeo);
+        i = direccionEmpujada(modos.mecanismos.col(k), carga, modos.redondeo[static_cast<std::size_t>(k)]);
     }
     return i;
 }
@@ -495,6 +644,37 @@ bool hayEquilibrio(const BloqueEscalado& bloque, const Modos& modos)
         }
     }
     return true;
+}
+
+// Free direction (position in gdlLibres) of a motion that nothing resists:
+// a translation without stiffness, or the largest component of a
+// mechanism; -1 when there is none. A rotation without stiffness is a joint
+// where every member end is hinged, which turns freely in any sound truss.
+int direccionInestable(const BloqueEscalado& bloque, const Modos& modos)
+{
+    for (int i : bloque.sueltas) {
+        if (!esGiro(gdlLibres[i])) {
+            return i;
+        }
+    }
+    Eigen::Index i = -1;
+    if (modos.mecanismos.cols() > 0) {
+        modos.mecanismos.col(0).cwiseAbs().maxCoeff(&i);
+    }
+    return static_cast<int>(i);
+}
+
+// A structure that is unstable where no load moves it is solved with that
+// motion left at zero, and the console says so once.
+void avisarInestable(const BloqueEscalado& bloque, const Modos& modos)
+{
+    const int i = direccionInestable(bloque, modos);
+    if (i >= 0) {
+        std::cout << "Advertencia: la estructura es inestable (" << nudoYDireccion(gdlLibres[i])
+                  << "): ninguna carga de los combos la mueve en esa dirección; se toma desplazamiento nulo "
+                     "en ella"
+                  << std::endl;
+    }
 }
 
 // Each sound direction that the factorisation cannot see takes the
@@ -570,64 +750,97 @@ Eigen::MatrixXd refinar(const Rigideces& rigideces, const Factorizacion& f, cons
 }
 
 // How far the results of the worst combination may be off, as a share of
-// its largest result of the same kind, and the degree of freedom where.
+// the results they belong to, and the degree of freedom where.
 struct Perdida {
     double relativa = 0.0;
     int gdl = 0;
 };
 
-// The size of the model, which turns forces into the moments they make.
-double tamanoDelModelo()
+// End forces of a member in one unit: its forces, and its moments over its
+// length; a value per combination.
+Eigen::RowVectorXd enUnaUnidad(const Eigen::MatrixXd& extremos, double longitud)
 {
-    double xMenor = 0.0, xMayor = 0.0, yMenor = 0.0, yMayor = 0.0;
-    for (int n = 0; n < noNudos; ++n) {
-        const double x = nudo[n].getX(), y = nudo[n].getY();
-        xMenor = n == 0 ? x : std::min(xMenor, x);
-        xMayor = n == 0 ? x : std::max(xMayor, x);
-        yMenor = n == 0 ? y : std::min(yMenor, y);
-        yMayor = n == 0 ? y : std::max(yMayor, y);
+    Eigen::MatrixXd unidad = extremos.cwiseAbs();
+    if (longitud > 0.0) {
+        unidad.row(2) /= longitud;
+        unidad.row(5) /= longitud;
     }
-    return std::max(xMayor - xMenor, yMayor - yMenor);
+    return unidad.colwise().maxCoeff();
+}
+
+// A result that statics leaves at zero has no size of its own: below this
+// share of the largest member force of its combination, a member's forces
+// are set beside that share, never beside their own rounding.
+const double fraccionMinima = 1e-6;
+
+// The forces of every member in one unit, its scale in each combination,
+// and at every degree of freedom the largest scale of the members there, a
+// force along a translation and a moment (times the member's length) about
+// a rotation.
+struct Escalas {
+    std::vector<Eigen::RowVectorXd> barras;
+    Eigen::MatrixXd gdl;
+};
+
+Escalas escalasDeFuerza(const Rigideces& rigideces)
+{
+    Escalas escalas{{}, Eigen::MatrixXd::Zero(3 * noNudos, noCombos)};
+    Eigen::RowVectorXd minima = Eigen::RowVectorXd::Zero(noCombos);
+    for (int m = 0; m < noBarras; ++m) {
+        const Eigen::MatrixXd fuerzas =
+            rigideces.k[m] * extremos(rigideces, m, uLibres) - rigideces.cargas[m];
+        escalas.barras.push_back(enUnaUnidad(fuerzas, rigideces.longitud[m]));
+        minima = minima.cwiseMax(fraccionMinima * escalas.barras.back());
+    }
+    for (int m = 0; m < noBarras; ++m) {
+        escalas.barras[m] = escalas.barras[m].cwiseMax(minima);
+        for (int a = 0; a < 6; ++a) {
+            const int g = rigideces.gdl[m](a);
+            const double unidad = esGiro(g) ? rigideces.longitud[m] : 1.0;
+            escalas.gdl.row(g) = escalas.gdl.row(g).cwiseMax(unidad * escalas.barras[m]);
+        }
+    }
+    return escalas;
+}
+
+// The worst of these errors beside their scales, named by the degree of
+// freedom g of each column.
+void peorPerdida(Perdida& perdida, const Eigen::MatrixXd& error, const Eigen::RowVectorXd& escala,
+                 const Eigen::VectorXi& g, double longitud)
+{
+    for (int c = 0; c < noCombos; ++c) {
+        for (Eigen::Index a = 0; a < error.rows(); ++a) {
+            const double e = esGiro(g(a)) && longitud > 0.0 ? error(a, c) / longitud : error(a, c);
+            if (escala(c) > 0.0 && e > perdida.relativa * escala(c)) {
+                perdida = {e / escala(c), g(a)};
+            }
+        }
+    }
 }
 
 // How far the end forces of the members (and the forces of the springs)
 // may be off when the free displacements are off by desvio, a correlated
-// error, and each is rounded on its own by up to redondeo. The error of each
-// degree of freedom is set beside the largest load, reaction or force of its
-// kind in the combination; moments beside the forces times the size of the
-// model, too.
+// error, and each is rounded on its own by up to redondeo. Each member's
+// error is set beside that member's own forces, a spring's beside its force
+// and the members it holds: a load taken straight by a support is part of
+// no scale, and a small part keeps its own.
 Perdida perdidaDePrecision(const Rigideces& rigideces, const Eigen::MatrixXd& desvio,
                            const Eigen::MatrixXd& redondeo)
 {
-    Eigen::MatrixXd errorFuerza = Eigen::MatrixXd::Zero(3 * noNudos, noCombos);
+    const Escalas escalas = escalasDeFuerza(rigideces);
+    Perdida perdida;
     for (int m = 0; m < noBarras; ++m) {
         const Eigen::MatrixXd& k = rigideces.k[m];
         const Eigen::MatrixXd error =
             (k * extremos(rigideces, m, desvio)).cwiseAbs() + k.cwiseAbs() * extremos(rigideces, m, redondeo);
-        errorFuerza(rigideces.gdl[m], Eigen::all) = errorFuerza(rigideces.gdl[m], Eigen::all).cwiseMax(error);
+        peorPerdida(perdida, error, escalas.barras[m], rigideces.gdl[m], rigideces.longitud[m]);
     }
     for (int i = 0; i < noLibres; ++i) {
-        const Eigen::RowVectorXd error =
-            std::abs(resorteEn(gdlLibres[i])) * (desvio.row(i).cwiseAbs() + redondeo.row(i));
-        errorFuerza.row(gdlLibres[i]) = errorFuerza.row(gdlLibres[i]).cwiseMax(error);
-    }
-    const Eigen::MatrixXd fuerza =
-        fuerzasElasticas(rigideces, uLibres).cast<double>().cwiseAbs().cwiseMax(pCombo.cwiseAbs());
-    const double tamano = tamanoDelModelo();
-    Perdida perdida;
-    for (int c = 0; c < noCombos; ++c) {
-        double escalaFuerza = 0.0, escalaMomento = 0.0;
-        for (int g = 0; g < 3 * noNudos; ++g) {
-            double& escala = esGiro(g) ? escalaMomento : escalaFuerza;
-            escala = std::max(escala, fuerza(g, c));
-        }
-        escalaMomento = std::max(escalaMomento, escalaFuerza * tamano);
-        for (int g = 0; g < 3 * noNudos; ++g) {
-            const double escala = esGiro(g) ? escalaMomento : escalaFuerza;
-            if (escala > 0.0 && errorFuerza(g, c) > perdida.relativa * escala) {
-                perdida = {errorFuerza(g, c) / escala, g};
-            }
-        }
+        const double resorte = std::abs(resorteEn(gdlLibres[i]));
+        const Eigen::RowVectorXd escala =
+            (resorte * uLibres.row(i).cwiseAbs()).cwiseMax(escalas.gdl.row(gdlLibres[i]));
+        const Eigen::RowVectorXd error = resorte * (desvio.row(i).cwiseAbs() + redondeo.row(i));
+        peorPerdida(perdida, error, escala, Eigen::VectorXi::Constant(1, gdlLibres[i]), 0.0);
     }
     return perdida;
 }
@@ -660,8 +873,10 @@ bool precisionAdmisible(const Perdida& perdida)
         return false;
     }
     if (cifras < cifrasSuficientes) {
-        std::cout << "Advertencia: la estructura está mal condicionada; los resultados conservan unas "
-                  << cifras << " cifras significativas (" << nudoYDireccion(perdida.gdl) << ")" << std::endl;
+        std::cout << "Advertencia: la estructura está mal condicionada; los resultados conservan "
+                  << (cifras == 1 ? "1 cifra significativa"
+                                  : "unas " + std::to_string(cifras) + " cifras significativas")
+                  << " (" << nudoYDireccion(perdida.gdl) << ")" << std::endl;
     }
     return true;
 }
@@ -704,17 +919,17 @@ bool resolverLibres(Rigideces& rigideces, bool& refinada)
     refinada = false;
     numerarLibres(rigideces);
     Factorizacion f;
-    f.bloque = escalarLibres();
+    f.bloque = escalarLibres(rigideces);
     const bool hayRigidizadas = !f.bloque.rigidizadas.empty();
     Modos modos;
     if (hayRigidizadas) {
-        const auto escala = f.bloque.escala.asDiagonal();
-        f.lu.compute(escala * kLL(f.bloque.rigidizadas, f.bloque.rigidizadas) * escala);
-        modos = clasificarModos(rigideces, f, modosNulos(f.bloque, f.lu));
+        factorizarPartes(rigideces, f);
+        modos = clasificarModos(rigideces, f, modosNulos(f));
     }
     if (!hayEquilibrio(f.bloque, modos)) {
         return false;
     }
+    avisarInestable(f.bloque, modos);
     // Eigen's triangular solve touches a first entry even of a right-hand
     // side without columns: with no combination there is nothing to solve.
     if (hayRigidizadas && noCombos != 0 && !resolverConPrecision(rigideces, f, modos, refinada)) {
@@ -771,8 +986,8 @@ bool analizar()
     if (!cantidadesValidas() || !nudosEnSuFila() || !gdlDeBarras(rigideces.gdl)) {
         return false;
     }
-    ensamblarRigidez(rigideces.gdl, rigideces.k);
-    if (!ensamblarCargas(rigideces.gdl)) {
+    ensamblarRigidez(rigideces);
+    if (!ensamblarCargas(rigideces)) {
         return false;
     }
     sumarResortes();
