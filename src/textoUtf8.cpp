@@ -1,5 +1,7 @@
 #include "textoUtf8.h"
 
+#include <cstdio>
+
 namespace {
 
 // Every byte of a sequence after its lead byte is 10xxxxxx and brings six
@@ -8,6 +10,9 @@ const unsigned char marcaContinuacion = 0x80;
 const unsigned char mascaraContinuacion = 0xc0;
 const unsigned char bitsContinuacion = 0x3f;
 const int desplazamientoContinuacion = 6;
+
+// "\xNN" and its terminating zero.
+const int largoEscape = 5;
 
 const char32_t inicioSustitutos = 0xd800;
 const char32_t finSustitutos = 0xdfff;
@@ -79,6 +84,13 @@ std::string utf8DeLatin1(unsigned char codigo)
     }
     return {static_cast<char>(cabeceraDos.marca | (codigo >> desplazamientoContinuacion)),
             static_cast<char>(marcaContinuacion | (codigo & bitsContinuacion))};
+}
+
+std::string byteEscapado(unsigned char byte)
+{
+    char escape[largoEscape];
+    std::snprintf(escape, sizeof escape, "\\x%02x", byte);
+    return escape;
 }
 
 // The last character is the longest valid sequence that ends the text; a

@@ -25,6 +25,10 @@ CaracterUtf8 caracterUtf8En(std::string_view texto, std::size_t i);
 // two bytes from 128 on.
 std::string utf8DeLatin1(unsigned char codigo);
 
+// A byte that is no character of its own, written "\xNN" (two hex digits),
+// as the console and the window show it.
+std::string byteEscapado(unsigned char byte);
+
 // Removes the last character of a UTF-8 text, all its bytes; nothing when
 // the text is empty.
 void borrarUltimoCaracter(std::string& texto);

@@ -12,6 +12,8 @@
 #include <system_error>
 #include <utility>
 
+#include "textoUtf8.h"
+
 namespace {
 
 // The file is read in large blocks.
@@ -244,9 +246,7 @@ std::string tokenVisible(std::string_view token)
     while (i < fin) {
         const size_t largo = largoImprimible(token, i);
         if (largo == 0) {
-            char escape[5];
-            std::snprintf(escape, sizeof escape, "\\x%02x", static_cast<unsigned char>(token[i]));
-            visible += escape;
+            visible += byteEscapado(static_cast<unsigned char>(token[i]));
             ++i;
         } else if (i + largo <= fin) {
             visible.append(token, i, largo);

@@ -1,7 +1,5 @@
 #include "viewer/glifos.h"
 
-#include <cstdio>
-
 #include "textoUtf8.h"
 
 namespace {
@@ -20,9 +18,6 @@ const unsigned char sinGlifo = '?';
 const char32_t inicioAcentosCombinables = 0x300;
 const char32_t finAcentosCombinables = 0x370;
 
-// "\xNN" and its terminating zero.
-const int largoEscape = 5;
-
 unsigned char sinAcento(char32_t codigo)
 {
     if (codigo >= inicioLetrasLatin1 && codigo < finLetrasLatin1) {
@@ -33,10 +28,8 @@ unsigned char sinAcento(char32_t codigo)
 
 void escapar(unsigned char byte, const std::function<void(unsigned char)>& glifo)
 {
-    char escape[largoEscape];
-    std::snprintf(escape, sizeof escape, "\\x%02x", byte);
-    for (const char* p = escape; *p != '\0'; ++p) {
-        glifo(static_cast<unsigned char>(*p));
+    for (const char c : byteEscapado(byte)) {
+        glifo(static_cast<unsigned char>(c));
     }
 }
 
