@@ -14,6 +14,7 @@ paquetes=(
   libgl1-mesa-dri
   libgtest-dev
   libbenchmark-dev
+  jq
   xvfb
   xauth
   xdotool
